@@ -1,0 +1,135 @@
+// Large-document benchmark: loading a 50 MB windows-1250 page into the editing component, one
+// 10,000-piece edit (a 100 x 100 table), and the reads the status bar makes on every keystroke.
+// Prints medians; it is a measurement, not a test.
+
+#include "editor/edit.h"
+#include "editor/syntax_edit.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+long statusKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// Writes about `megabytes` MB of Czech HTML in windows-1250 with CRLF breaks, chunk by chunk.
+void writeLargePage(const QString &path, int megabytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    // "Příliš žluťoučký kůň úpěl ďábelské ódy" in windows-1250.
+    const QByteArray czech("P\xf8\xedli\x9a \x9elu\x9do\xe8k\xfd k\xf9\xf2 \xfap\xecl \xef\xe1\x62\x65lsk\xe9 \xf3\x64y");
+    file.write("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n<body>\r\n");
+    QByteArray chunk;
+    int row = 0;
+    while (file.size() < qint64(megabytes) * 1000 * 1000) {
+        chunk.clear();
+        for (int i = 0; i < 1000; ++i, ++row)
+            chunk += "  <p class=\"r" + QByteArray::number(row % 97) + "\">" + czech + " &amp; " +
+                     QByteArray::number(row) + "</p>\r\n";
+        file.write(chunk);
+    }
+    file.write("</body>\r\n</html>\r\n");
+}
+
+Edit tablePieces(int rows, int columns)
+{
+    Edit edit;
+    edit.insert(QStringLiteral("<table border=\"1\">"));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            QString piece = QStringLiteral("\r    <td></td>");
+            if (c == 0)
+                piece = QStringLiteral("\r  <tr>") + piece;
+            if (c == columns - 1)
+                piece += QStringLiteral("\r  </tr>");
+            edit.insert(piece);
+        }
+    return edit;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.html"));
+    writeLargePage(path, 50);
+    const double fileMB = QFileInfo(path).size() / 1e6;
+    std::printf("document: %.1f MB windows-1250 HTML\n", fileMB);
+
+    SyntaxEdit editor;
+    editor.resize(1000, 700);
+    editor.show();
+    QApplication::processEvents();
+    const long baseKiB = statusKiB("VmRSS:");
+
+    std::vector<double> loads;
+    long peakAfterFirstLoad = 0;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        editor.loadFile(path);
+        editor.repaint(); // the first screen of text, lexed and drawn
+        QApplication::processEvents();
+        loads.push_back(timer.nsecsElapsed() / 1e6);
+        if (run == 0)
+            peakAfterFirstLoad = statusKiB("VmHWM:");
+    }
+    std::printf("load: median %.0f ms over %zu runs (%d lines)\n", median(loads), loads.size(), editor.lineCount());
+    std::printf("memory: peak %.0f MiB after the first load (window alone %.0f MiB), now %.0f MiB\n",
+                peakAfterFirstLoad / 1024.0, baseKiB / 1024.0, statusKiB("VmRSS:") / 1024.0);
+
+    const Edit table = tablePieces(100, 100);
+    std::vector<double> edits;
+    for (int run = 0; run < 5; ++run) {
+        editor.setCaretLine(editor.lineCount() / 2);
+        editor.setCaretColumn(1);
+        QElapsedTimer timer;
+        timer.start();
+        apply(table, editor);
+        editor.repaint();
+        edits.push_back(timer.nsecsElapsed() / 1e6);
+        editor.undo();
+    }
+    std::printf("edit of %zu pieces in the middle of the document: median %.1f ms\n", table.steps().size(),
+                median(edits));
+
+    editor.setCaretLine(editor.lineCount() / 2);
+    editor.setCaretColumn(12);
+    std::vector<double> reads;
+    qint64 sink = 0;
+    for (int run = 0; run < 2000; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const TextPosition caret = editor.caret();
+        sink += caret.line + caret.column + editor.lineCount() + editor.statusLength();
+        reads.push_back(timer.nsecsElapsed() / 1e3);
+    }
+    std::printf("status read (caret, line count, text length): median %.2f us (check %lld)\n", median(reads),
+                static_cast<long long>(sink % 1000));
+    return 0;
+}

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs every benchmark of the build folder and prints its figures.
+set -euo pipefail
+build=$1
+for bench in "$build"/bench/bench_*; do
+  [[ -x "$bench" ]] || continue
+  echo "== $(basename "$bench")"
+  QT_QPA_PLATFORM=offscreen "$bench"
+done

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// The text of the document window that Velinor opens at start-up.
+QStringList startupDocumentLines();

@@ -1,0 +1,472 @@
+#include "editor/syntax_edit.h"
+
+#include "editor/insertion.h"
+
+#include <Qsci/qscilexer.h>
+
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+constexpr int kLineNumberMargin = 0;
+constexpr int kGutterWidthWithoutNumbers = 16;
+constexpr unsigned long kUtf32Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
+} // namespace
+
+SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
+{
+    setUtf8(true);
+    setEolMode(EolUnix);
+    SendScintilla(SCI_SETPASTECONVERTENDINGS, 1UL);
+    SendScintilla(SCI_SETVIRTUALSPACEOPTIONS,
+                  static_cast<unsigned long>(SCVS_USERACCESSIBLE | SCVS_RECTANGULARSELECTION));
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
+    SendScintilla(SCI_SETMARGINLEFT, 0UL, static_cast<long>(kTextMargin));
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+
+    setAutoIndent(true);
+    setIndentationsUseTabs(false);
+    setTabWidth(8);
+    setBackspaceUnindents(true);
+    setEdgeMode(EdgeLine);
+    setEdgeColumn(80);
+    setWrapMode(WrapNone);
+    setMarginWidth(1, 0);
+    setMarginWidth(2, 0);
+
+    // Sizes in points: the component takes a font's point size (11 px and 13 px at 96 dpi).
+    QFont gutterFont(QStringLiteral("Arial"));
+    gutterFont.setPointSize(8);
+    setMarginsFont(gutterFont);
+
+    for (int i = 0; i < kHighlighterCount; ++i)
+        m_lexers[i] = createHighlighter(static_cast<Highlighter>(i), this);
+
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(10);
+    setEditorFont(font);
+    setHighlighter(Highlighter::Html);
+    setNonPrintableVisible(false);
+
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emit statusChanged(); });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *text, int length, int linesAdded, int, int, int, int, int) {
+                onModified(position, type, text, length, linesAdded);
+            });
+}
+
+// ---- changes ------------------------------------------------------------------------------------
+
+void SyntaxEdit::onModified(int position, int modificationType, const char *, int length, int linesAdded)
+{
+    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) || m_silentChanges > 0)
+        return;
+    m_noLines = false;
+    if (modificationType & SC_MOD_INSERTTEXT) {
+        // Widen the caret's range when a longer line than ever before is entered.
+        const int first = int(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
+        const int last = int(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position + length)));
+        for (int l = first; l <= last && l <= first + std::max(linesAdded, 0); ++l)
+            m_maxLineWidth = std::max(m_maxLineWidth, lineLengthInCharacters(l) + 1);
+    }
+    if (!m_modified) {
+        m_modified = true;
+        emit statusChanged();
+    }
+}
+
+void SyntaxEdit::clearModified()
+{
+    if (m_modified) {
+        m_modified = false;
+        emit statusChanged();
+    }
+}
+
+void SyntaxEdit::beginUndoGroup()
+{
+    if (m_undoDepth++ == 0)
+        beginUndoAction();
+}
+
+void SyntaxEdit::endUndoGroup()
+{
+    if (m_undoDepth > 0 && --m_undoDepth == 0)
+        endUndoAction();
+}
+
+void SyntaxEdit::undo()
+{
+    QsciScintilla::undo();
+}
+
+void SyntaxEdit::redo()
+{
+    QsciScintilla::redo();
+}
+
+// ---- positions ----------------------------------------------------------------------------------
+
+QByteArray SyntaxEdit::lineBytes(int line) const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long end = self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    if (end <= start)
+        return {};
+    const char *data = reinterpret_cast<const char *>(
+        self->SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+    return QByteArray(data, end - start);
+}
+
+int SyntaxEdit::lineLengthInCharacters(int line) const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long end = self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    return int(self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), end));
+}
+
+TextPosition SyntaxEdit::caret() const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long pos = self->SendScintilla(SCI_GETCURRENTPOS);
+    const int line = int(self->SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos)));
+    const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long chars = self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), pos);
+    const long main = self->SendScintilla(SCI_GETMAINSELECTION);
+    const long virtualSpace = self->SendScintilla(SCI_GETSELECTIONNCARETVIRTUALSPACE, static_cast<unsigned long>(main));
+    return {line + 1, int(chars + virtualSpace + 1)};
+}
+
+long SyntaxEdit::positionOfColumn(int line, int column, int *virtualSpace) const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line - 1));
+    const long end = self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line - 1));
+    const int length = int(self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), end));
+    if (column - 1 <= length) {
+        *virtualSpace = 0;
+        return self->SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(start), static_cast<long>(column - 1));
+    }
+    *virtualSpace = column - 1 - length;
+    return end;
+}
+
+void SyntaxEdit::placeCaret(int line, int column)
+{
+    int virtualSpace = 0;
+    const long pos = positionOfColumn(line, column, &virtualSpace);
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(pos));
+    if (virtualSpace > 0) {
+        SendScintilla(SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
+        SendScintilla(SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
+    }
+    SendScintilla(SCI_SCROLLCARET);
+    emit statusChanged();
+}
+
+void SyntaxEdit::setCaretColumn(int column)
+{
+    placeCaret(caret().line, std::clamp(column, 1, m_maxLineWidth));
+}
+
+void SyntaxEdit::setCaretLine(int line)
+{
+    const int column = caret().column;
+    placeCaret(std::clamp(line, 1, std::max(1, lineCount())), column);
+}
+
+// ---- selection ----------------------------------------------------------------------------------
+
+void SyntaxEdit::select(const TextPosition &anchor, const TextPosition &caretPosition)
+{
+    auto toPosition = [this](const TextPosition &p) {
+        const int line = std::clamp(p.line, 1, std::max(1, int(SendScintilla(SCI_GETLINECOUNT))));
+        const int column = std::clamp(p.column, 1, lineLengthInCharacters(line - 1) + 1);
+        int virtualSpace = 0;
+        return positionOfColumn(line, column, &virtualSpace);
+    };
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(toPosition(anchor)), toPosition(caretPosition));
+}
+
+bool SyntaxEdit::hasSelection() const
+{
+    return hasSelectedText();
+}
+
+QString SyntaxEdit::selectedText() const
+{
+    QString text = QsciScintilla::selectedText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void SyntaxEdit::selectAll()
+{
+    // Anchor at the start, caret at the end.
+    SendScintilla(SCI_SETSEL, 0UL, SendScintilla(SCI_GETLENGTH));
+}
+
+// ---- the insertion primitive --------------------------------------------------------------------
+
+void SyntaxEdit::insert(const QString &text)
+{
+    UndoGroup group(*this);
+    if (hasSelectedText()) {
+        // The caret goes to the start of the former selection.
+        const long start = SendScintilla(SCI_GETSELECTIONSTART);
+        const long end = SendScintilla(SCI_GETSELECTIONEND);
+        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+        SendScintilla(SCI_REPLACETARGET, 0UL, "");
+        SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start));
+    }
+    const TextPosition at = caret();
+    const int lineIndex = at.line - 1;
+    const QByteArray oldBytes = lineBytes(lineIndex);
+    const InsertionResult result = insertIntoLine(QString::fromUtf8(oldBytes), at.column, text);
+    const QByteArray newBytes = result.lines.join(QLatin1Char('\n')).toUtf8();
+
+    // Replace only the bytes that differ, so that undo keeps a small record.
+    qsizetype prefix = 0;
+    const qsizetype maxPrefix = std::min(oldBytes.size(), newBytes.size());
+    while (prefix < maxPrefix && oldBytes.at(prefix) == newBytes.at(prefix))
+        ++prefix;
+    while (prefix > 0 && prefix < oldBytes.size() && (static_cast<unsigned char>(oldBytes.at(prefix)) & 0xC0) == 0x80)
+        --prefix;
+    qsizetype suffix = 0;
+    const qsizetype maxSuffix = std::min(oldBytes.size(), newBytes.size()) - prefix;
+    while (suffix < maxSuffix && oldBytes.at(oldBytes.size() - 1 - suffix) == newBytes.at(newBytes.size() - 1 - suffix))
+        ++suffix;
+    while (suffix > 0 && (static_cast<unsigned char>(oldBytes.at(oldBytes.size() - suffix)) & 0xC0) == 0x80)
+        --suffix;
+
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(lineIndex));
+    if (oldBytes != newBytes) {
+        const QByteArray middle = newBytes.mid(prefix, newBytes.size() - prefix - suffix);
+        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(lineStart + prefix),
+                      static_cast<long>(lineStart + oldBytes.size() - suffix));
+        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(middle.size()), middle.constData());
+    }
+    m_noLines = false; // even an empty insertion gives a document without lines its first line
+    m_maxLineWidth = std::max(m_maxLineWidth, result.longestLine + 1);
+    if (!m_modified && m_silentChanges == 0) {
+        m_modified = true; // an insertion counts as a change even when it leaves the text as it was
+        emit statusChanged();
+    }
+    placeCaret(at.line + int(result.lines.size()) - 1, result.caretColumn);
+}
+
+// ---- whole text ---------------------------------------------------------------------------------
+
+int SyntaxEdit::lineCount() const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    if (self->SendScintilla(SCI_GETLENGTH) == 0)
+        return m_noLines ? 0 : 1;
+    return int(self->SendScintilla(SCI_GETLINECOUNT));
+}
+
+QString SyntaxEdit::line(int index) const
+{
+    if (index < 0 || index >= lineCount())
+        return {};
+    return QString::fromUtf8(lineBytes(index));
+}
+
+QString SyntaxEdit::text() const
+{
+    const int lines = lineCount();
+    if (lines == 0)
+        return {};
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long length = self->SendScintilla(SCI_GETLENGTH);
+    const char *data = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETCHARACTERPOINTER));
+    const EncodedText joined = encodeLines(data, length, lines, LineBreak::CRLF, TextEncoding::Utf8);
+    return QString::fromUtf8(joined.bytes);
+}
+
+void SyntaxEdit::replaceAllText(const SplitText &split)
+{
+    ++m_silentChanges;
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_CLEARALL);
+    if (!split.utf8.isEmpty())
+        SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(split.utf8.size()), split.utf8.constData());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    --m_silentChanges;
+    m_noLines = split.lineCount == 0;
+    m_maxLineWidth = std::max(m_maxLineWidth, split.longestLine + 1);
+    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
+    SendScintilla(SCI_SCROLLCARET);
+    emit statusChanged();
+}
+
+void SyntaxEdit::setText(const QString &text)
+{
+    replaceAllText(splitUtf8Text(text.toUtf8()));
+}
+
+qint64 SyntaxEdit::statusLength() const
+{
+    const int lines = lineCount();
+    if (lines == 0)
+        return 0;
+    auto *self = const_cast<SyntaxEdit *>(this);
+    // Characters of the component's text from its line index, without scanning the text.
+    const long sciLines = self->SendScintilla(SCI_GETLINECOUNT);
+    const long lastStart = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(sciLines - 1));
+    const long charsBeforeLast = self->SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(sciLines - 1), kUtf32Index);
+    const long charsOfLast = self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(lastStart),
+                                                 self->SendScintilla(SCI_GETLENGTH));
+    const qint64 characters = qint64(charsBeforeLast) + charsOfLast - (sciLines - 1); // without the "\n"s
+    return characters + 2 * qint64(lines);
+}
+
+// ---- files --------------------------------------------------------------------------------------
+
+void SyntaxEdit::loadFile(const QString &path)
+{
+    SplitText split = loadTextFile(path);
+    m_lineBreak = split.lineBreak;
+    m_encoding = split.encoding;
+    replaceAllText(split);
+}
+
+bool SyntaxEdit::saveFile(const QString &path)
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const char *data = reinterpret_cast<const char *>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    const EncodedText saved = saveTextFile(path, data, length, lineCount(), m_lineBreak, m_encoding);
+    m_encoding = saved.encoding;
+    return saved.encodingChanged;
+}
+
+// ---- highlighting -------------------------------------------------------------------------------
+
+void SyntaxEdit::setHighlighter(Highlighter highlighter)
+{
+    m_highlighter = highlighter;
+    setLexer(m_lexers[int(highlighter)]);
+    updateGutter();
+}
+
+void SyntaxEdit::setHtmlTokenColours(HtmlTokenClass tokenClass, const std::optional<Rgb> &background,
+                                     const std::optional<Rgb> &foreground)
+{
+    ::setHtmlTokenColours(m_lexers[int(Highlighter::Html)], tokenClass, background, foreground);
+}
+
+// ---- view ---------------------------------------------------------------------------------------
+
+void SyntaxEdit::setNonPrintableVisible(bool visible)
+{
+    m_nonPrintableVisible = visible;
+    setWhitespaceVisibility(visible ? WsVisible : WsInvisible);
+    setEolVisibility(visible);
+    emit statusChanged();
+}
+
+void SyntaxEdit::setLineNumbersVisible(bool visible)
+{
+    m_lineNumbersVisible = visible;
+    updateGutter();
+}
+
+void SyntaxEdit::setGutterVisible(bool visible)
+{
+    m_gutterVisible = visible;
+    updateGutter();
+}
+
+void SyntaxEdit::updateGutter()
+{
+    if (!m_gutterVisible) {
+        setMarginWidth(kLineNumberMargin, 0);
+        return;
+    }
+    setMarginType(kLineNumberMargin, m_lineNumbersVisible ? NumberMargin : SymbolMargin);
+    const int width = m_lineNumbersVisible
+                          ? int(SendScintilla(SCI_TEXTWIDTH, static_cast<unsigned long>(STYLE_LINENUMBER), "00000"))
+                          : kGutterWidthWithoutNumbers;
+    setMarginWidth(kLineNumberMargin, width);
+}
+
+int SyntaxEdit::gutterWidth() const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    int width = 0;
+    for (int margin = 0; margin < 5; ++margin)
+        width += int(self->SendScintilla(SCI_GETMARGINWIDTHN, static_cast<unsigned long>(margin)));
+    return width;
+}
+
+void SyntaxEdit::setEditorFont(const QFont &requested)
+{
+    // The component sizes fonts by points only.
+    QFont font = requested;
+    if (font.pointSizeF() <= 0 && font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * 72.0 / std::max(1, logicalDpiY()));
+    m_font = font;
+    setFont(font);
+    for (int i = 0; i < kHighlighterCount; ++i)
+        applyHighlighterFont(m_lexers[i], static_cast<Highlighter>(i), font);
+    if (lexer())
+        setLexer(lexer()); // re-applies the styles of the current highlighter
+    updateGutter();
+}
+
+double SyntaxEdit::characterWidth() const
+{
+    // A single character's width is rounded down; a long run gives the true advance.
+    static const QByteArray run(100, 'M');
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long width = self->SendScintilla(SCI_TEXTWIDTH, static_cast<unsigned long>(STYLE_DEFAULT), run.constData());
+    return std::max(1.0, double(width) / run.size());
+}
+
+int SyntaxEdit::firstVisibleColumn() const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    return int(std::lround(double(self->SendScintilla(SCI_GETXOFFSET)) / characterWidth())) + 1;
+}
+
+int SyntaxEdit::visibleColumns() const
+{
+    const int textWidth = viewport()->width() - gutterWidth() - kTextMargin;
+    return std::max(0, int(textWidth / characterWidth()));
+}
+
+int SyntaxEdit::columnAtX(int x) const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const double fromTextStart = x - gutterWidth() - kTextMargin + double(self->SendScintilla(SCI_GETXOFFSET));
+    return std::max(1, int(std::lround(fromTextStart / characterWidth())) + 1);
+}
+
+void SyntaxEdit::setRightMargin(int column)
+{
+    setEdgeColumn(column);
+}
+
+int SyntaxEdit::rightMargin() const
+{
+    return edgeColumn();
+}
+
+bool SyntaxEdit::isOverwriteMode() const
+{
+    return const_cast<SyntaxEdit *>(this)->SendScintilla(SCI_GETOVERTYPE) != 0;
+}
+
+void SyntaxEdit::keyPressEvent(QKeyEvent *event)
+{
+    emit keyPressed(event);
+    QsciScintilla::keyPressEvent(event);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "base/text_file.h"
+#include "editor/highlighters.h"
+#include "editor/text_document.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <array>
+
+class QsciLexer;
+
+// The editing component of a document window: QScintilla configured the way Velinor edits pages,
+// behind the TextDocument operations that every command uses.
+//
+// The component keeps the text as UTF-8 lines joined by "\n"; the line-break style and encoding of
+// the file it was loaded from are remembered for saving.
+class SyntaxEdit : public QsciScintilla, public TextDocument
+{
+    Q_OBJECT
+
+public:
+    explicit SyntaxEdit(QWidget *parent = nullptr);
+
+    // TextDocument
+    using TextDocument::lines; // the document's lines, not the component's line count
+    void insert(const QString &text) override;
+    TextPosition caret() const override;
+    void setCaretColumn(int column) override;
+    void setCaretLine(int line) override;
+    int maxLineWidth() const override { return m_maxLineWidth; }
+    void select(const TextPosition &anchor, const TextPosition &caret) override;
+    bool hasSelection() const override;
+    QString selectedText() const override;
+    void selectAll() override;
+    int lineCount() const override;
+    QString line(int index) const override;
+    QString text() const override;
+    void setText(const QString &text) override;
+    qint64 statusLength() const override;
+    bool isModified() const override { return m_modified; }
+    void clearModified() override;
+    void beginUndoGroup() override;
+    void endUndoGroup() override;
+    void undo() override;
+    void redo() override;
+
+    // Files. Both raise VelinorError ("Cannot open file %s", "Cannot create file %s").
+    void loadFile(const QString &path);
+    // Returns true when the text did not fit windows-1250 and was written as UTF-8 instead.
+    bool saveFile(const QString &path);
+    LineBreak lineBreak() const { return m_lineBreak; }
+    TextEncoding encoding() const { return m_encoding; }
+
+    // Highlighting
+    void setHighlighter(Highlighter highlighter);
+    Highlighter highlighter() const { return m_highlighter; }
+    QsciLexer *highlighterLexer(Highlighter highlighter) const { return m_lexers[int(highlighter)]; }
+    void setHtmlTokenColours(HtmlTokenClass tokenClass, const std::optional<Rgb> &background,
+                             const std::optional<Rgb> &foreground);
+
+    // View
+    void setNonPrintableVisible(bool visible);
+    bool nonPrintableVisible() const { return m_nonPrintableVisible; }
+    void setLineNumbersVisible(bool visible);
+    bool lineNumbersVisible() const { return m_lineNumbersVisible; }
+    void setGutterVisible(bool visible);
+    bool gutterVisible() const { return m_gutterVisible; }
+    int gutterWidth() const; // pixels; 0 when hidden
+    void setEditorFont(const QFont &font);
+    QFont editorFont() const { return m_font; }
+    double characterWidth() const; // pixels
+    int firstVisibleColumn() const; // 1 when not scrolled horizontally
+    int visibleColumns() const;     // whole columns in the text area
+    // The column whose left boundary is nearest to x (pixels from the component's left edge).
+    int columnAtX(int x) const;
+    void setRightMargin(int column);
+    int rightMargin() const;
+    bool isOverwriteMode() const;
+    static constexpr int kTextMargin = 2; // pixels between the gutter and the text
+
+signals:
+    // Caret, selection, scroll position, modified flag or insert mode changed.
+    void statusChanged();
+    // Every key the component receives, before it acts on it.
+    void keyPressed(QKeyEvent *event);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void onModified(int position, int modificationType, const char *text, int length, int linesAdded);
+    void replaceAllText(const SplitText &split);
+    void placeCaret(int line, int column); // 1-based, column may be in virtual space
+    long positionOfColumn(int line, int column, int *virtualSpace) const;
+    int lineLengthInCharacters(int line) const;
+    QByteArray lineBytes(int line) const;
+    void updateGutter();
+
+    std::array<QsciLexer *, kHighlighterCount> m_lexers{};
+    Highlighter m_highlighter = Highlighter::Html;
+    QFont m_font;
+    LineBreak m_lineBreak = LineBreak::CRLF;
+    TextEncoding m_encoding = TextEncoding::Windows1250;
+    int m_maxLineWidth = kInitialMaxLineWidth;
+    int m_undoDepth = 0;
+    int m_silentChanges = 0;   // >0 while the text is replaced without counting as an edit
+    bool m_modified = false;
+    // An empty component holds no line until it is edited; after that, one empty line.
+    bool m_noLines = true;
+    bool m_nonPrintableVisible = false;
+    bool m_lineNumbersVisible = true;
+    bool m_gutterVisible = true;
+};

@@ -1,0 +1,383 @@
+#include "base/colour.h"
+#include "base/ini_file.h"
+#include "base/int_conversion.h"
+#include "base/program_folder.h"
+#include "base/text_file.h"
+#include "base/velinor_error.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return f.readAll();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const VelinorError &e) {
+        return e.message();
+    }
+    return QStringLiteral("<no error>");
+}
+
+// Makes writes beyond a few bytes fail, even for root, for the lifetime of the object.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestBase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void integerConversion_data();
+    void integerConversion();
+    void integerErrorMessage();
+    void colourText_data();
+    void colourText();
+    void settingsColours();
+    void iniReadsCaseInsensitivelyAndKeepsOrder();
+    void iniValueForms();
+    void iniEraseSection();
+    void iniSurvivesJunk();
+    void iniWriteFailure();
+    void textRoundTrip_data();
+    void textRoundTrip();
+    void everyHighByteRoundTrips();
+    void charactersWindows1250CannotHoldAreKept();
+    void unreadableFile();
+    void failedSaveKeepsOldFile();
+    void programFolderPaths();
+};
+
+void TestBase::integerConversion_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("hexAllowed");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("decimal") << "12" << true << true << 12;
+    QTest::newRow("leading spaces") << "   12" << true << true << 12;
+    QTest::newRow("minus") << "-5" << true << true << -5;
+    QTest::newRow("plus") << "+7" << true << true << 7;
+    QTest::newRow("zero") << "0" << true << true << 0;
+    QTest::newRow("dollar hex") << "$FF" << true << true << 255;
+    QTest::newRow("0x hex") << "0x0000FF" << true << true << 255;
+    QTest::newRow("0X lower digits") << "0Xff" << true << true << 255;
+    QTest::newRow("hex fills 32 bits") << "$FFFFFFFF" << true << true << -1;
+    QTest::newRow("negative hex") << "-$10" << true << true << -16;
+    QTest::newRow("largest") << "2147483647" << true << true << 2147483647;
+    QTest::newRow("smallest") << "-2147483648" << true << true << int(-2147483648LL);
+    QTest::newRow("beyond 32 bits") << "2147483648" << true << false << 0;
+    QTest::newRow("below 32 bits") << "-2147483649" << true << false << 0;
+    QTest::newRow("eleven digits") << "12345678901" << true << false << 0;
+    QTest::newRow("hex beyond 32 bits") << "$100000000" << true << false << 0;
+    QTest::newRow("trailing space") << "12 " << true << false << 0;
+    QTest::newRow("empty") << "" << true << false << 0;
+    QTest::newRow("spaces only") << "   " << true << false << 0;
+    QTest::newRow("letters") << "abc" << true << false << 0;
+    QTest::newRow("digits then letters") << "12a" << true << false << 0;
+    QTest::newRow("sign alone") << "-" << true << false << 0;
+    QTest::newRow("prefix alone") << "0x" << true << false << 0;
+    QTest::newRow("exponent") << "1e3" << true << false << 0;
+    QTest::newRow("non-ASCII digits") << QString::fromUtf8("١٢") << true << false << 0;
+    QTest::newRow("hex not allowed $") << "$FF" << false << false << 0;
+    QTest::newRow("hex not allowed 0x") << "0x10" << false << false << 0;
+    QTest::newRow("leading zero decimal") << "007" << false << true << 7;
+}
+
+void TestBase::integerConversion()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, hexAllowed);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const auto parsed = parseInteger(text, hexAllowed ? Hex::Allowed : Hex::NotAllowed);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value);
+}
+
+void TestBase::integerErrorMessage()
+{
+    QCOMPARE(errorOf([] { toInteger(QStringLiteral("abc")); }), QStringLiteral("'abc' is not a valid integer value"));
+    QCOMPARE(toInteger(QStringLiteral(" 42")), 42);
+}
+
+void TestBase::colourText_data()
+{
+    QTest::addColumn<int>("r");
+    QTest::addColumn<int>("g");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("red") << 255 << 0 << 0 << "#FF0000";
+    QTest::newRow("maroon") << 128 << 0 << 0 << "#800000";
+    QTest::newRow("upper-case letters") << 0 << 128 << 255 << "#0080FF";
+    QTest::newRow("leading zeros") << 10 << 11 << 12 << "#0A0B0C";
+}
+
+void TestBase::colourText()
+{
+    QFETCH(int, r);
+    QFETCH(int, g);
+    QFETCH(int, b);
+    QFETCH(QString, text);
+    QCOMPARE(::colourText(Rgb{r, g, b}), text);
+    QCOMPARE(parseColourDigits(text.mid(1).toLower()), std::optional<Rgb>(Rgb{r, g, b}));
+}
+
+void TestBase::settingsColours()
+{
+    QCOMPARE(::colourText(Rgb{}), QStringLiteral("#FFFFFF")); // a swatch never given a colour
+    QCOMPARE(settingsColourToRgb(255), std::optional<Rgb>(Rgb{255, 0, 0}));
+    QCOMPARE(settingsColourToRgb(16711808), std::optional<Rgb>(Rgb{0x80, 0, 0xFF}));
+    QCOMPARE(settingsColourToRgb(16744448), std::optional<Rgb>(Rgb{0, 0x80, 0xFF}));
+    QVERIFY(!settingsColourToRgb(kNoColour));
+    QCOMPARE(rgbToSettingsColour(Rgb{0, 0xFF, 0}), 65280);
+    QCOMPARE(rgbToSettingsColour(std::nullopt), 536870911);
+    QVERIFY(!parseColourDigits(QStringLiteral("12345G")));
+    QVERIFY(!parseColourDigits(QStringLiteral("12345")));
+}
+
+void TestBase::iniReadsCaseInsensitivelyAndKeepsOrder()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("email.ini"));
+    writeAll(path, "[Adresy]\r\nB@x.cz=1\r\na@x.cz=1\r\n\r\n[Other]\r\nk=v\r\n");
+    IniFile ini(path);
+    QCOMPARE(ini.readString(QStringLiteral("adresy"), QStringLiteral("b@X.CZ")), QStringLiteral("1"));
+    ini.writeString(QStringLiteral("ADRESY"), QStringLiteral("c@x.cz"), QStringLiteral("1"));
+    ini.writeString(QStringLiteral("adresy"), QStringLiteral("A@X.CZ"), QStringLiteral("2")); // existing key
+    QCOMPARE(ini.keys(QStringLiteral("Adresy")),
+             QStringList({QStringLiteral("B@x.cz"), QStringLiteral("a@x.cz"), QStringLiteral("c@x.cz")}));
+    QCOMPARE(ini.readString(QStringLiteral("Adresy"), QStringLiteral("a@x.cz")), QStringLiteral("2"));
+    // The new key went into its own section, not after the next one.
+    QCOMPARE(readAll(path), QByteArray("[Adresy]\r\nB@x.cz=1\r\na@x.cz=2\r\nc@x.cz=1\r\n\r\n[Other]\r\nk=v\r\n"));
+    ini.writeBool(QStringLiteral("New"), QStringLiteral("Checked"), false);
+    QVERIFY(readAll(path).endsWith("[Other]\r\nk=v\r\n\r\n[New]\r\nChecked=0\r\n"));
+}
+
+void TestBase::iniValueForms()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("setup.ini"));
+    writeAll(path, "[A]\nChecked=abc\n[B]\nChecked=0\n[C]\nColor=0x0000FF\n[D]\nColor=$FF00\n[E]\nChecked= 7\n[F]\nColor=12a\n");
+    IniFile ini(path);
+    QCOMPARE(ini.readBool(QStringLiteral("A"), QStringLiteral("Checked"), true), true);
+    QCOMPARE(ini.readBool(QStringLiteral("B"), QStringLiteral("Checked"), true), false);
+    QCOMPARE(ini.readInteger(QStringLiteral("C"), QStringLiteral("Color"), 0), 255);
+    QCOMPARE(ini.readInteger(QStringLiteral("D"), QStringLiteral("Color"), 0), 0xFF00);
+    QCOMPARE(ini.readBool(QStringLiteral("E"), QStringLiteral("Checked"), false), true);
+    QCOMPARE(ini.readInteger(QStringLiteral("F"), QStringLiteral("Color"), 536870911), 536870911);
+    QCOMPARE(ini.readInteger(QStringLiteral("Missing"), QStringLiteral("Color"), 65280), 65280);
+    QCOMPARE(IniFile(dir.filePath(QStringLiteral("none.ini"))).readBool(QStringLiteral("A"), QStringLiteral("Checked"), true), true);
+}
+
+void TestBase::iniEraseSection()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("local_link.ini"));
+    IniFile ini(path);
+    ini.writeString(QStringLiteral("Link_ComboBox"), QStringLiteral("kap1"), QString());
+    ini.writeString(QStringLiteral("Keep"), QStringLiteral("x"), QStringLiteral("1"));
+    QVERIFY(ini.hasSection(QStringLiteral("link_combobox")));
+    ini.eraseSection(QStringLiteral("LINK_COMBOBOX"));
+    QVERIFY(!ini.hasSection(QStringLiteral("Link_ComboBox")));
+    QVERIFY(ini.keys(QStringLiteral("Link_ComboBox")).isEmpty());
+    QCOMPARE(ini.readString(QStringLiteral("Keep"), QStringLiteral("x")), QStringLiteral("1"));
+    ini.eraseSection(QStringLiteral("Absent")); // nothing to do, no error
+}
+
+void TestBase::iniSurvivesJunk()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("junk.ini"));
+    QByteArray junk;
+    quint32 seed = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        junk.append(char(seed >> 24));
+    }
+    writeAll(path, junk + "\n[=]\n=x\n[\n]\nkey\n");
+    IniFile ini(path);
+    QCOMPARE(ini.readBool(QStringLiteral("CheckBox_Barvy"), QStringLiteral("Checked"), true), true);
+    QCOMPARE(ini.readInteger(QStringLiteral("Shape_KeyAttri_Fore"), QStringLiteral("Color"), 16711808), 16711808);
+    ini.writeInteger(QStringLiteral("Shape_KeyAttri_Fore"), QStringLiteral("Color"), 255);
+    QCOMPARE(ini.readInteger(QStringLiteral("Shape_KeyAttri_Fore"), QStringLiteral("Color"), 0), 255);
+}
+
+void TestBase::iniWriteFailure()
+{
+    QTemporaryDir dir;
+    writeAll(dir.filePath(QStringLiteral("plain")), "x");
+    const QString path = dir.filePath(QStringLiteral("plain/setup.ini")); // below a file: cannot exist
+    IniFile ini(path);
+    QCOMPARE(errorOf([&] { ini.writeBool(QStringLiteral("A"), QStringLiteral("Checked"), true); }),
+             QStringLiteral("Unable to write to %1").arg(path));
+    QCOMPARE(ini.readBool(QStringLiteral("A"), QStringLiteral("Checked"), false), false);
+}
+
+void TestBase::textRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("lineBreak");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QByteArray>("saved");
+
+    const int cr = int(LineBreak::CR), lf = int(LineBreak::LF), crlf = int(LineBreak::CRLF);
+    const int cp = int(TextEncoding::Windows1250), utf8 = int(TextEncoding::Utf8);
+    QTest::newRow("CR only") << QByteArray("a\rb\r") << QStringList{"a", "b"} << cr << cp << QByteArray("a\rb\r");
+    QTest::newRow("LF only") << QByteArray("a\n\nb\n") << QStringList{"a", "", "b"} << lf << cp << QByteArray("a\n\nb\n");
+    QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"} << crlf << cp << QByteArray("a\r\nb\r\n");
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"} << crlf << cp
+                           << QByteArray("a\r\nb\r\nc\r\nd\r\n");
+    QTest::newRow("no break at all") << QByteArray("abc") << QStringList{"abc"} << crlf << cp << QByteArray("abc\r\n");
+    QTest::newRow("no final break") << QByteArray("a\nb") << QStringList{"a", "b"} << lf << cp << QByteArray("a\nb\n");
+    QTest::newRow("NUL ends a line") << QByteArray("ab\0cd\n", 6) << QStringList{"ab", "cd"} << lf << cp
+                                     << QByteArray("ab\ncd\n");
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << crlf << cp << QByteArray();
+    QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{""} << crlf << cp << QByteArray("\r\n");
+    QTest::newRow("UTF-8 Czech") << QByteArray("Příliš žluťoučký kůň\n") << QStringList{QString::fromUtf8("Příliš žluťoučký kůň")}
+                                 << lf << utf8 << QByteArray("Příliš žluťoučký kůň\n");
+    QTest::newRow("windows-1250 Czech") << QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd\r\n")
+                                        << QStringList{QString::fromUtf8("žluťoučký")} << crlf << cp
+                                        << QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd\r\n");
+    QTest::newRow("invalid UTF-8 is windows-1250") << QByteArray("\xc3\x28") << QStringList{QString::fromUtf8("Ă(")} << crlf
+                                                   << cp << QByteArray("\xc3\x28\r\n");
+}
+
+void TestBase::textRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QFETCH(int, lineBreak);
+    QFETCH(int, encoding);
+    QFETCH(QByteArray, saved);
+
+    const SplitText split = splitFileBytes(bytes);
+    QCOMPARE(split.lineCount, int(lines.size()));
+    if (!lines.isEmpty())
+        QCOMPARE(QString::fromUtf8(split.utf8).split(QLatin1Char('\n')), lines);
+    QCOMPARE(int(split.lineBreak), lineBreak);
+    QCOMPARE(int(split.encoding), encoding);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.html"));
+    const EncodedText written = saveTextFile(path, split.utf8.constData(), split.utf8.size(), split.lineCount,
+                                             split.lineBreak, split.encoding);
+    QVERIFY(!written.encodingChanged);
+    QCOMPARE(readAll(path), saved);
+    QCOMPARE(loadTextFile(path).utf8, split.utf8);
+}
+
+void TestBase::everyHighByteRoundTrips()
+{
+    QByteArray bytes;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes.append(char(b));
+    bytes.append("\r\n");
+    const SplitText split = splitFileBytes(bytes);
+    QCOMPARE(split.encoding, TextEncoding::Windows1250);
+    QCOMPARE(split.lineCount, 1);
+    QCOMPARE(split.longestLine, 128);
+    const EncodedText encoded = encodeLines(split.utf8.constData(), split.utf8.size(), 1, split.lineBreak, split.encoding);
+    QCOMPARE(encoded.bytes, bytes);
+    QVERIFY(QString::fromUtf8(split.utf8).startsWith(QString::fromUtf8("€\u0081‚")));
+}
+
+void TestBase::charactersWindows1250CannotHoldAreKept()
+{
+    const QByteArray utf8 = QString::fromUtf8("cena 5 € 😀 日本").toUtf8();
+    const EncodedText encoded = encodeLines(utf8.constData(), utf8.size(), 1, LineBreak::CRLF, TextEncoding::Windows1250);
+    QVERIFY(encoded.encodingChanged);
+    QCOMPARE(encoded.encoding, TextEncoding::Utf8);
+    QCOMPARE(encoded.bytes, utf8 + "\r\n");
+    const QByteArray czech = QString::fromUtf8("€ šťž").toUtf8();
+    const EncodedText kept = encodeLines(czech.constData(), czech.size(), 1, LineBreak::LF, TextEncoding::Windows1250);
+    QVERIFY(!kept.encodingChanged);
+    QCOMPARE(kept.bytes, QByteArray("\x80 \x9a\x9d\x9e\n"));
+}
+
+void TestBase::unreadableFile()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.html"));
+    QCOMPARE(errorOf([&] { loadTextFile(missing); }), QStringLiteral("Cannot open file %1").arg(missing));
+    QCOMPARE(errorOf([&] { loadTextFile(dir.path()); }), QStringLiteral("Cannot open file %1").arg(dir.path()));
+}
+
+void TestBase::failedSaveKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.html"));
+    writeAll(path, "old text\r\n");
+    const QByteArray longText(4096, 'x');
+
+    {
+        FileSizeLimit limit(100); // the disk "fills up" part way through the write
+        QCOMPARE(errorOf([&] { saveTextFile(path, longText.constData(), longText.size(), 1, LineBreak::CRLF, TextEncoding::Windows1250); }),
+                 QStringLiteral("Cannot create file %1").arg(path));
+    }
+    QCOMPARE(readAll(path), QByteArray("old text\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")}); // no stray temporary file
+
+    writeAll(dir.filePath(QStringLiteral("file")), "x");
+    const QString belowFile = dir.filePath(QStringLiteral("file/page.html"));
+    QCOMPARE(errorOf([&] { saveTextFile(belowFile, "a", 1, 1, LineBreak::CRLF, TextEncoding::Windows1250); }),
+             QStringLiteral("Cannot create file %1").arg(belowFile));
+}
+
+void TestBase::programFolderPaths()
+{
+    ProgramFolder::setPath(QStringLiteral("/opt/velinor"));
+    QCOMPARE(ProgramFolder::file(QStringLiteral("setup\\setup.ini")), QStringLiteral("/opt/velinor/setup/setup.ini"));
+    QCOMPARE(ProgramFolder::file(QStringLiteral("help/napoveda.html")), QStringLiteral("/opt/velinor/help/napoveda.html"));
+    ProgramFolder::setPath(QString());
+    QCOMPARE(fileNameOf(QStringLiteral("C:\\web\\INDEX.HTML")), QStringLiteral("INDEX.HTML"));
+    QCOMPARE(fileNameOf(QStringLiteral("/home/a/b.css")), QStringLiteral("b.css"));
+    QCOMPARE(fileNameOf(QStringLiteral("plain")), QStringLiteral("plain"));
+}
+
+QTEST_GUILESS_MAIN(TestBase)
+#include "test_base.moc"

@@ -1,0 +1,385 @@
+#include "contract_cases.h"
+
+#include "app/startup_document.h"
+#include "base/velinor_error.h"
+#include "editor/edit.h"
+#include "editor/insertion.h"
+#include "editor/line_buffer.h"
+#include "editor/syntax_edit.h"
+
+#include <Qsci/qscilexerhtml.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(TextPosition)
+
+namespace {
+
+enum class Kind { Buffer, Editor };
+
+std::unique_ptr<TextDocument> makeDocument(Kind kind)
+{
+    if (kind == Kind::Buffer)
+        return std::make_unique<LineBuffer>();
+    return std::make_unique<SyntaxEdit>();
+}
+
+QString joined(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void contract_data();
+    void contract();
+    void statusLength_data();
+    void statusLength();
+    void modifiedFlag_data();
+    void modifiedFlag();
+    void failingEditKeepsItsSteps_data();
+    void failingEditKeepsItsSteps();
+    void selectAllAndSelectedText_data();
+    void selectAllAndSelectedText();
+
+    void editorFileRoundTrip();
+    void editorLoadFailureKeepsText();
+    void editorKeepsCharactersThatNeedUtf8();
+    void editorPasteSplitsLines();
+    void editorHighlighters();
+    void editorViewGeometry();
+    void editorInsertKeyTogglesOverwrite();
+    void badInputNeverCrashes();
+};
+
+void TestEditor::contract_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("index");
+    const auto cases = contractCases();
+    for (int i = 0; i < int(cases.size()); ++i) {
+        QTest::addRow("line buffer: %s", cases[i].name) << int(Kind::Buffer) << i;
+        QTest::addRow("editor: %s", cases[i].name) << int(Kind::Editor) << i;
+    }
+}
+
+void TestEditor::contract()
+{
+    QFETCH(int, kind);
+    QFETCH(int, index);
+    const ContractCase c = contractCases().at(index);
+    auto doc = makeDocument(Kind(kind));
+    doc->setText(joined(c.initial));
+    QCOMPARE(doc->lines(), c.initial);
+    doc->setCaretLine(c.caret.line);
+    doc->setCaretColumn(c.caret.column);
+    QCOMPARE(doc->caret(), c.caret);
+    if (c.selection)
+        doc->select(c.selection->first, c.selection->second);
+
+    apply(c.edit, *doc);
+    QCOMPARE(doc->lines(), c.expected);
+    QCOMPARE(doc->caret(), c.expectedCaret);
+    QVERIFY(!doc->hasSelection());
+
+    doc->undo();
+    QCOMPARE(doc->lines(), c.afterUndo.value_or(c.initial));
+    doc->redo();
+    QCOMPARE(doc->lines(), c.expected);
+}
+
+void TestEditor::statusLength_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<qint64>("length");
+    for (Kind kind : {Kind::Buffer, Kind::Editor}) {
+        const char *prefix = kind == Kind::Buffer ? "line buffer" : "editor";
+        QTest::addRow("%s: no lines", prefix) << int(kind) << "" << 0 << qint64(0);
+        QTest::addRow("%s: one empty line", prefix) << int(kind) << "\r\n" << 1 << qint64(2);
+        QTest::addRow("%s: two lines", prefix) << int(kind) << "abc\r\nde\r\n" << 2 << qint64(9);
+        QTest::addRow("%s: Czech letters count one", prefix) << int(kind) << QString::fromUtf8("žluť\r\n") << 1 << qint64(6);
+        QTest::addRow("%s: last line empty", prefix) << int(kind) << "a\r\n\r\n" << 2 << qint64(5);
+    }
+}
+
+void TestEditor::statusLength()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    QFETCH(qint64, length);
+    auto doc = makeDocument(Kind(kind));
+    doc->setText(text);
+    QCOMPARE(doc->lineCount(), lines);
+    QCOMPARE(doc->statusLength(), length);
+    QCOMPARE(doc->text(), text);
+}
+
+void TestEditor::modifiedFlag_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("line buffer") << int(Kind::Buffer);
+    QTest::newRow("editor") << int(Kind::Editor);
+}
+
+void TestEditor::modifiedFlag()
+{
+    QFETCH(int, kind);
+    auto doc = makeDocument(Kind(kind));
+    doc->setText(joined(startupDocumentLines()));
+    QVERIFY(!doc->isModified());
+    doc->setCaretLine(9);
+    QVERIFY(!doc->isModified()); // a caret move is no change
+    doc->insert(QStringLiteral("<p>"));
+    QVERIFY(doc->isModified());
+    doc->undo();
+    QVERIFY(doc->isModified()); // stays set until cleared
+    doc->clearModified();
+    QVERIFY(!doc->isModified());
+    doc->setText(QStringLiteral("x"));
+    QVERIFY(!doc->isModified()); // replacing the whole text leaves the flag alone
+    QCOMPARE(doc->lines(), QStringList{QStringLiteral("x")});
+}
+
+void TestEditor::failingEditKeepsItsSteps_data()
+{
+    modifiedFlag_data();
+}
+
+void TestEditor::failingEditKeepsItsSteps()
+{
+    QFETCH(int, kind);
+    auto doc = makeDocument(Kind(kind));
+    const Edit edit = Edit().insert(QStringLiteral("<table>")).insert(QStringLiteral("\r<tr>")).fail(QStringLiteral("'x' is not a valid integer value"));
+    try {
+        apply(edit, *doc);
+        QFAIL("the edit's error was not raised");
+    } catch (const VelinorError &e) {
+        QCOMPARE(e.message(), QStringLiteral("'x' is not a valid integer value"));
+    }
+    QCOMPARE(doc->lines(), QStringList({QStringLiteral("<table>"), QStringLiteral("<tr>")}));
+    doc->undo();
+    QCOMPARE(doc->lineCount() <= 1 ? doc->line(0) : QStringLiteral("more"), QString());
+}
+
+void TestEditor::selectAllAndSelectedText_data()
+{
+    modifiedFlag_data();
+}
+
+void TestEditor::selectAllAndSelectedText()
+{
+    QFETCH(int, kind);
+    auto doc = makeDocument(Kind(kind));
+    doc->setText(QStringLiteral("ab\r\ncd\r\n"));
+    doc->selectAll();
+    QCOMPARE(doc->selectedText(), QStringLiteral("ab\r\ncd"));
+    QCOMPARE(doc->caret(), (TextPosition{2, 3}));
+    doc->select({1, 2}, {2, 2});
+    QCOMPARE(doc->selectedText(), QStringLiteral("b\r\nc"));
+}
+
+void TestEditor::editorFileRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.htm"));
+    const QByteArray bytes("<p>\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd</p>\r<br>\r\x81\x83\r");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    SyntaxEdit editor;
+    editor.loadFile(path);
+    QCOMPARE(editor.lines(), QStringList({QString::fromUtf8("<p>žluťoučký</p>"), QStringLiteral("<br>"),
+                                          QString(QChar(0x81)) + QChar(0x83)}));
+    QCOMPARE(editor.lineBreak(), LineBreak::CR);
+    QVERIFY(!editor.isModified());
+    QCOMPARE(editor.caret(), (TextPosition{1, 1}));
+
+    editor.setCaretLine(2);
+    editor.setCaretColumn(5);
+    editor.insert(QStringLiteral("\rč"));
+    const QString saved = dir.filePath(QStringLiteral("saved.htm"));
+    QVERIFY(!editor.saveFile(saved));
+    QCOMPARE(readAll(saved), QByteArray("<p>\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd</p>\r<br>\r\xe8\r\x81\x83\r"));
+    QVERIFY(editor.isModified()); // saving leaves the flag to the caller
+}
+
+void TestEditor::editorLoadFailureKeepsText()
+{
+    SyntaxEdit editor;
+    editor.setText(QStringLiteral("keep\r\n"));
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("nope.html"));
+    try {
+        editor.loadFile(missing);
+        QFAIL("no error for a missing file");
+    } catch (const VelinorError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Cannot open file %1").arg(missing));
+    }
+    QCOMPARE(editor.lines(), QStringList{QStringLiteral("keep")});
+}
+
+void TestEditor::editorKeepsCharactersThatNeedUtf8()
+{
+    SyntaxEdit editor;
+    editor.insert(QString::fromUtf8("čaj 😀"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.html"));
+    QVERIFY(editor.saveFile(path)); // told: the file had to be written as UTF-8
+    QCOMPARE(readAll(path), QString::fromUtf8("čaj 😀\r\n").toUtf8());
+    QCOMPARE(editor.encoding(), TextEncoding::Utf8);
+}
+
+void TestEditor::editorPasteSplitsLines()
+{
+    SyntaxEdit editor;
+    editor.setText(QStringLiteral("XY\r\n"));
+    editor.setCaretColumn(2);
+    QApplication::clipboard()->setText(QStringLiteral("a\rb\r\nc\nd"));
+    editor.paste();
+    QCOMPARE(editor.lines(), QStringList({"Xa", "b", "c", "dY"}));
+    editor.undo();
+    QCOMPARE(editor.lines(), QStringList{"XY"});
+}
+
+void TestEditor::editorHighlighters()
+{
+    SyntaxEdit editor;
+    QCOMPARE(editor.highlighter(), Highlighter::Html);
+    QCOMPARE(editor.lexer(), editor.highlighterLexer(Highlighter::Html));
+    const char *languages[] = {"HTML", "CSS", "JavaScript", "PHP", "SQL", "XML"};
+    for (int i = 0; i < kHighlighterCount; ++i) {
+        editor.setHighlighter(Highlighter(i));
+        QCOMPARE(QString::fromLatin1(editor.lexer()->language()), QString::fromLatin1(languages[i]));
+    }
+    QCOMPARE(QString::fromLatin1(editor.highlighterLexer(Highlighter::Php)->lexer()), QStringLiteral("phpscript"));
+
+    // A colour of its own, then "none" gives the highlighter's colour back.
+    QsciLexer *html = editor.highlighterLexer(Highlighter::Html);
+    editor.setHtmlTokenColours(HtmlTokenClass::Key, Rgb{0xFF, 0, 0}, Rgb{0x80, 0, 0xFF});
+    QCOMPARE(html->color(QsciLexerHTML::Tag), QColor(0x80, 0, 0xFF));
+    QCOMPARE(html->paper(QsciLexerHTML::Tag), QColor(0xFF, 0, 0));
+    editor.setHtmlTokenColours(HtmlTokenClass::Key, std::nullopt, std::nullopt);
+    QCOMPARE(html->color(QsciLexerHTML::Tag), html->defaultColor(QsciLexerHTML::Tag));
+    QCOMPARE(html->paper(QsciLexerHTML::Tag), html->defaultPaper(QsciLexerHTML::Tag));
+    editor.setHtmlTokenColours(HtmlTokenClass::Value, std::nullopt, Rgb{0, 0x80, 0xFF});
+    QCOMPARE(html->color(QsciLexerHTML::HTMLDoubleQuotedString), QColor(0, 0x80, 0xFF));
+}
+
+void TestEditor::editorViewGeometry()
+{
+    SyntaxEdit editor;
+    editor.resize(600, 300);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+    const double width = editor.characterWidth();
+    QVERIFY(width > 4 && width < 20);
+    const int gutter = editor.gutterWidth();
+    QVERIFY(gutter > 0);
+    editor.setLineNumbersVisible(false);
+    QVERIFY(editor.gutterWidth() < gutter);
+    editor.setGutterVisible(false);
+    QCOMPARE(editor.gutterWidth(), 0);
+    editor.setGutterVisible(true);
+    editor.setLineNumbersVisible(true);
+    QCOMPARE(editor.gutterWidth(), gutter);
+
+    QCOMPARE(editor.firstVisibleColumn(), 1);
+    const int columns = editor.visibleColumns();
+    QVERIFY(columns > 20);
+    QCOMPARE(editor.columnAtX(gutter + SyntaxEdit::kTextMargin), 1);
+    QCOMPARE(editor.columnAtX(gutter + SyntaxEdit::kTextMargin + int(10 * width)), 11);
+    QCOMPARE(editor.columnAtX(0), 1);
+
+    // A bigger font: wider characters, fewer columns.
+    QFont big = editor.editorFont();
+    big.setPointSize(20);
+    editor.setEditorFont(big);
+    QVERIFY(editor.characterWidth() > width * 1.5);
+    QVERIFY(editor.visibleColumns() < columns);
+
+    // Scrolled right: the first visible column follows.
+    editor.setText(QString(300, QLatin1Char('x')) + QStringLiteral("\r\n"));
+    editor.SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, static_cast<unsigned long>(std::lround(22 * editor.characterWidth())));
+    QCOMPARE(editor.firstVisibleColumn(), 23);
+
+    editor.setRightMargin(30);
+    QCOMPARE(editor.rightMargin(), 30);
+    editor.setNonPrintableVisible(true);
+    QVERIFY(editor.nonPrintableVisible());
+    QCOMPARE(editor.whitespaceVisibility(), QsciScintilla::WsVisible);
+}
+
+void TestEditor::editorInsertKeyTogglesOverwrite()
+{
+    SyntaxEdit editor;
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    int keys = 0;
+    connect(&editor, &SyntaxEdit::keyPressed, this, [&](QKeyEvent *e) { keys += e->key() == Qt::Key_Insert; });
+    QVERIFY(!editor.isOverwriteMode());
+    QTest::keyClick(&editor, Qt::Key_Insert);
+    QVERIFY(editor.isOverwriteMode());
+    QTest::keyClicks(&editor, "ab");
+    QTest::keyClick(&editor, Qt::Key_Home);
+    QTest::keyClicks(&editor, "X");
+    QCOMPARE(editor.lines(), QStringList{"Xb"});
+    QTest::keyClick(&editor, Qt::Key_Insert);
+    QVERIFY(!editor.isOverwriteMode());
+    QCOMPARE(keys, 2);
+}
+
+void TestEditor::badInputNeverCrashes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("binary.bin"));
+    QByteArray bytes;
+    quint32 seed = 7;
+    for (int i = 0; i < 200000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        bytes.append(char(seed >> 24));
+    }
+    bytes.append(QByteArray(1 << 20, 'x')); // and a 1 MB line
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    SyntaxEdit editor;
+    editor.loadFile(path);
+    QVERIFY(editor.lineCount() > 100);
+    QVERIFY(editor.maxLineWidth() >= (1 << 20));
+    editor.setCaretLine(editor.lineCount());
+    editor.setCaretColumn(characterCount(editor.line(editor.lineCount() - 1)) + 1);
+    editor.insert(QStringLiteral("<end>"));
+    QVERIFY(editor.line(editor.lineCount() - 1).endsWith(QStringLiteral("x<end>")));
+    QVERIFY(!editor.saveFile(dir.filePath(QStringLiteral("out.bin"))));
+}
+
+QTEST_MAIN(TestEditor)
+#include "test_editor.moc"
