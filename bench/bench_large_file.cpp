@@ -75,9 +75,11 @@ Edit tablePieces(int rows, int columns)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("large.html"));
-    writeLargePage(path, 50);
+    const int megabytes = argc > 1 ? std::atoi(argv[1]) : 50;
+    writeLargePage(path, megabytes);
     const double fileMB = QFileInfo(path).size() / 1e6;
     std::printf("document: %.1f MB windows-1250 HTML\n", fileMB);
 

@@ -38,19 +38,7 @@ void apply(const Edit &edit, TextDocument &document)
 {
     {
         UndoGroup group(document);
-        for (const Edit::Step &step : edit.steps()) {
-            switch (step.kind) {
-            case Edit::StepKind::Insert:
-                document.insert(step.text);
-                break;
-            case Edit::StepKind::Left:
-                document.setCaretColumn(document.caretColumn() - step.count);
-                break;
-            case Edit::StepKind::Up:
-                document.setCaretLine(document.caretLine() - step.count);
-                break;
-            }
-        }
+        document.runSteps(edit);
     }
     if (edit.error())
         throw VelinorError(*edit.error());

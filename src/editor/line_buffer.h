@@ -10,7 +10,8 @@ class LineBuffer : public TextDocument
 {
 public:
     LineBuffer() = default;
-    explicit LineBuffer(const QStringList &lines) : m_lines(lines) {}
+    explicit LineBuffer(const QStringList &lines, int maxLineWidth = kInitialMaxLineWidth)
+        : m_lines(lines), m_maxLineWidth(maxLineWidth) {}
 
     void insert(const QString &text) override;
 

@@ -1,6 +1,7 @@
 #include "editor/syntax_edit.h"
 
-#include "editor/insertion.h"
+#include "editor/edit.h"
+#include "editor/line_buffer.h"
 
 #include <Qsci/qscilexer.h>
 
@@ -217,49 +218,92 @@ void SyntaxEdit::selectAll()
 
 void SyntaxEdit::insert(const QString &text)
 {
-    UndoGroup group(*this);
-    if (hasSelectedText()) {
-        // The caret goes to the start of the former selection.
-        const long start = SendScintilla(SCI_GETSELECTIONSTART);
-        const long end = SendScintilla(SCI_GETSELECTIONEND);
-        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
-        SendScintilla(SCI_REPLACETARGET, 0UL, "");
-        SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start));
-    }
-    const TextPosition at = caret();
-    const int lineIndex = at.line - 1;
-    const QByteArray oldBytes = lineBytes(lineIndex);
-    const InsertionResult result = insertIntoLine(QString::fromUtf8(oldBytes), at.column, text);
-    const QByteArray newBytes = result.lines.join(QLatin1Char('\n')).toUtf8();
+    runSteps(Edit().insert(text));
+}
 
-    // Replace only the bytes that differ, so that undo keeps a small record.
+void SyntaxEdit::runSteps(const Edit &edit)
+{
+    // Every change of the component costs time in proportion to its position in the document
+    // (the component reports each one to the accessibility layer with a character offset counted
+    // from the start). So the steps run on a copy of the few lines they can reach, and the result
+    // goes into the component as one change.
+    int reachUp = 0;
+    int reachDown = 0;
+    bool inserts = false;
+    for (const Edit::Step &step : edit.steps()) {
+        if (step.kind == Edit::StepKind::Up)
+            (step.count > 0 ? reachUp : reachDown) += std::abs(step.count);
+        inserts = inserts || step.kind == Edit::StepKind::Insert;
+    }
+
+    const int lines = lineCount();
+    const TextPosition caretAt = caret();
+    TextPosition anchorAt = caretAt;
+    if (hasSelectedText()) {
+        const long anchor = SendScintilla(SCI_GETANCHOR);
+        const int anchorLine = int(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(anchor)));
+        const long anchorLineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(anchorLine));
+        anchorAt = {anchorLine + 1, int(SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(anchorLineStart), anchor)) + 1};
+    }
+    const int first = std::max(1, std::min(caretAt.line, anchorAt.line) - reachUp);
+    const int last = std::min(lines, std::max(caretAt.line, anchorAt.line) + reachDown);
+
+    QStringList slice;
+    for (int l = first; l <= last; ++l)
+        slice.append(line(l - 1));
+    LineBuffer buffer(slice, m_maxLineWidth);
+    buffer.setCaretLine(caretAt.line - first + 1);
+    buffer.setCaretColumn(caretAt.column);
+    if (!(anchorAt == caretAt))
+        buffer.select({anchorAt.line - first + 1, anchorAt.column}, {caretAt.line - first + 1, caretAt.column});
+    buffer.runSteps(edit);
+
+    if (inserts) {
+        replaceLines(first, last, buffer.lines());
+        m_noLines = false; // even an empty insertion gives a document without lines its first line
+        if (!m_modified && m_silentChanges == 0) {
+            m_modified = true; // an insertion counts as a change even when the text stays the same
+            emit statusChanged();
+        }
+    }
+    m_maxLineWidth = std::max(m_maxLineWidth, buffer.maxLineWidth());
+    placeCaret(first + buffer.caretLine() - 1, buffer.caretColumn());
+}
+
+void SyntaxEdit::replaceLines(int first, int last, const QStringList &replacement)
+{
+    // Lines first..last (1-based; none when last < first) become the replacement; only the bytes
+    // that differ are touched, so that undo keeps a small record.
+    const int sciLines = int(SendScintilla(SCI_GETLINECOUNT));
+    const long start = last >= first ? SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(first - 1)) : 0;
+    const long end = last >= first ? SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(std::min(last, sciLines) - 1)) : 0;
+    const char *oldData = reinterpret_cast<const char *>(
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+    const QByteArray oldBytes = end > start ? QByteArray(oldData, end - start) : QByteArray();
+    const QByteArray newBytes = replacement.join(QLatin1Char('\n')).toUtf8();
+    if (oldBytes == newBytes)
+        return;
+
+    auto isContinuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
     qsizetype prefix = 0;
-    const qsizetype maxPrefix = std::min(oldBytes.size(), newBytes.size());
-    while (prefix < maxPrefix && oldBytes.at(prefix) == newBytes.at(prefix))
+    const qsizetype shorter = std::min(oldBytes.size(), newBytes.size());
+    while (prefix < shorter && oldBytes.at(prefix) == newBytes.at(prefix))
         ++prefix;
-    while (prefix > 0 && prefix < oldBytes.size() && (static_cast<unsigned char>(oldBytes.at(prefix)) & 0xC0) == 0x80)
+    while (prefix > 0 && ((prefix < oldBytes.size() && isContinuation(oldBytes.at(prefix)))
+                          || (prefix < newBytes.size() && isContinuation(newBytes.at(prefix)))))
         --prefix;
     qsizetype suffix = 0;
-    const qsizetype maxSuffix = std::min(oldBytes.size(), newBytes.size()) - prefix;
-    while (suffix < maxSuffix && oldBytes.at(oldBytes.size() - 1 - suffix) == newBytes.at(newBytes.size() - 1 - suffix))
+    while (suffix < shorter - prefix
+           && oldBytes.at(oldBytes.size() - 1 - suffix) == newBytes.at(newBytes.size() - 1 - suffix))
         ++suffix;
-    while (suffix > 0 && (static_cast<unsigned char>(oldBytes.at(oldBytes.size() - suffix)) & 0xC0) == 0x80)
+    while (suffix > 0 && (isContinuation(oldBytes.at(oldBytes.size() - suffix))
+                          || isContinuation(newBytes.at(newBytes.size() - suffix))))
         --suffix;
 
-    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(lineIndex));
-    if (oldBytes != newBytes) {
-        const QByteArray middle = newBytes.mid(prefix, newBytes.size() - prefix - suffix);
-        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(lineStart + prefix),
-                      static_cast<long>(lineStart + oldBytes.size() - suffix));
-        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(middle.size()), middle.constData());
-    }
-    m_noLines = false; // even an empty insertion gives a document without lines its first line
-    m_maxLineWidth = std::max(m_maxLineWidth, result.longestLine + 1);
-    if (!m_modified && m_silentChanges == 0) {
-        m_modified = true; // an insertion counts as a change even when it leaves the text as it was
-        emit statusChanged();
-    }
-    placeCaret(at.line + int(result.lines.size()) - 1, result.caretColumn);
+    const QByteArray middle = newBytes.mid(prefix, newBytes.size() - prefix - suffix);
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start + prefix),
+                  static_cast<long>(end - suffix));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(middle.size()), middle.constData());
 }
 
 // ---- whole text ---------------------------------------------------------------------------------

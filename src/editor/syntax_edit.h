@@ -44,6 +44,7 @@ public:
     void endUndoGroup() override;
     void undo() override;
     void redo() override;
+    void runSteps(const Edit &edit) override;
 
     // Files. Both raise VelinorError ("Cannot open file %s", "Cannot create file %s").
     void loadFile(const QString &path);
@@ -92,6 +93,7 @@ private:
     void onModified(int position, int modificationType, const char *text, int length, int linesAdded);
     void replaceAllText(const SplitText &split);
     void placeCaret(int line, int column); // 1-based, column may be in virtual space
+    void replaceLines(int first, int last, const QStringList &replacement);
     long positionOfColumn(int line, int column, int *virtualSpace) const;
     int lineLengthInCharacters(int line) const;
     QByteArray lineBytes(int line) const;

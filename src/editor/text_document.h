@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class Edit;
+
 // A caret or selection end: line and column, both counted from 1. Columns count characters.
 struct TextPosition
 {
@@ -59,6 +61,10 @@ public:
     virtual void endUndoGroup() = 0;
     virtual void undo() = 0;
     virtual void redo() = 0;
+
+    // Runs the insertions and caret moves of an edit (its error is the caller's business).
+    // Implementations may run them as one change of the text.
+    virtual void runSteps(const Edit &edit);
 };
 
 // Holds an undo group open for its lifetime.
