@@ -34,47 +34,109 @@ const HighHalfUtf8 &highHalfUtf8()
     return table;
 }
 
-// The line splitter shared by both encodings. Appends characters to the output and ends lines at
-// CR, LF, CRLF and NUL (or, with nulEndsText, stops at the first NUL).
+// Whether a stream of bytes is well-formed UTF-8; fed block by block.
+class Utf8Validator
+{
+public:
+    void feed(const char *data, qsizetype size)
+    {
+        const auto *bytes = reinterpret_cast<const unsigned char *>(data);
+        for (qsizetype i = 0; i < size && m_valid; ++i) {
+            const unsigned char c = bytes[i];
+            if (m_pending > 0) {
+                if (!isContinuation(c)) {
+                    m_valid = false;
+                    return;
+                }
+                m_codePoint = (m_codePoint << 6) | (c & 0x3F);
+                if (--m_pending == 0 && (m_codePoint < m_minimum || m_codePoint > 0x10FFFF
+                                         || (m_codePoint >= 0xD800 && m_codePoint <= 0xDFFF)))
+                    m_valid = false;
+                continue;
+            }
+            if (c < 0x80)
+                continue;
+            m_nonAscii = true;
+            if (c >= 0xC2 && c <= 0xDF) { m_pending = 1; m_minimum = 0x80; }
+            else if (c >= 0xE0 && c <= 0xEF) { m_pending = 2; m_minimum = 0x800; }
+            else if (c >= 0xF0 && c <= 0xF4) { m_pending = 3; m_minimum = 0x10000; }
+            else { m_valid = false; return; }
+            m_codePoint = c & (0x3F >> m_pending);
+        }
+    }
+    // Valid, complete and not plain ASCII.
+    bool isUtf8() const { return m_valid && m_pending == 0 && m_nonAscii; }
+
+private:
+    bool m_valid = true;
+    bool m_nonAscii = false;
+    int m_pending = 0;
+    char32_t m_codePoint = 0;
+    char32_t m_minimum = 0;
+};
+
+// Turns file bytes, fed block by block, into UTF-8 lines joined by "\n": ends lines at CR, LF,
+// CRLF (also across blocks) and NUL, counts lines and characters, and hands the output to the
+// sink in pieces of about a megabyte.
 class LineSplitter
 {
 public:
-    explicit LineSplitter(qsizetype expectedSize) { m_out.reserve(expectedSize + expectedSize / 16 + 16); }
+    LineSplitter(TextEncoding encoding, TextSink sink, bool nulEndsText = false)
+        : m_encoding(encoding), m_sink(std::move(sink)), m_nulEndsText(nulEndsText)
+    {
+        m_out.reserve(kFlushSize + 64);
+    }
 
-    void appendAscii(char c)
+    void feed(const char *data, qsizetype size)
     {
-        m_out.append(c);
-        ++m_lineChars;
+        const auto *bytes = reinterpret_cast<const unsigned char *>(data);
+        const HighHalfUtf8 &table = highHalfUtf8();
+        for (qsizetype i = 0; i < size && !m_ended; ++i) {
+            const unsigned char c = bytes[i];
+            if (m_afterCR) {
+                m_afterCR = false;
+                if (c == '\n') {
+                    m_sawCRLF = true;
+                    continue;
+                }
+                m_sawCR = true;
+            }
+            if (c == '\r') {
+                endLine();
+                m_afterCR = true;
+            } else if (c == '\n') {
+                endLine();
+                m_sawLF = true;
+            } else if (c == 0) {
+                if (m_nulEndsText)
+                    m_ended = true;
+                else
+                    endLine();
+            } else if (c < 0x80 || m_encoding == TextEncoding::Utf8) {
+                openLine();
+                m_out.append(char(c));
+                if (!isContinuation(c))
+                    ++m_lineChars;
+            } else {
+                openLine();
+                m_out.append(table.bytes[c - 0x80].data(), table.length[c - 0x80]);
+                ++m_lineChars;
+            }
+            if (m_out.size() >= kFlushSize)
+                flush();
+        }
     }
-    void appendUtf8(const char *bytes, int length, int characters)
-    {
-        m_out.append(bytes, length);
-        m_lineChars += characters;
-    }
-    void endLine()
-    {
-        m_out.append('\n');
-        ++m_breaks;
-        if (m_lineChars > m_longest)
-            m_longest = m_lineChars;
-        m_lineChars = 0;
-    }
-    void sawCR() { m_sawCR = true; }
-    void sawLF() { m_sawLF = true; }
-    void sawCRLF() { m_sawCRLF = true; }
 
-    SplitText finish(TextEncoding encoding)
+    SplitText finish()
     {
+        if (m_afterCR)
+            m_sawCR = true;
+        m_longest = std::max(m_longest, m_lineChars);
+        flush();
         SplitText result;
-        if (m_lineChars > m_longest)
-            m_longest = m_lineChars;
-        const bool openLastLine = !m_out.isEmpty() && !m_out.endsWith('\n');
-        result.lineCount = m_breaks + (openLastLine ? 1 : 0);
-        if (m_out.endsWith('\n'))
-            m_out.chop(1); // a final break makes no extra line
-        result.utf8 = std::move(m_out);
+        result.lineCount = m_breaks + (m_lineOpen ? 1 : 0);
         result.longestLine = m_longest;
-        result.encoding = encoding;
+        result.encoding = m_encoding;
         if (m_sawCR && !m_sawLF && !m_sawCRLF)
             result.lineBreak = LineBreak::CR;
         else if (m_sawLF && !m_sawCR && !m_sawCRLF)
@@ -85,83 +147,50 @@ public:
     }
 
 private:
+    static constexpr qsizetype kFlushSize = 1 << 20;
+
+    // A break is written only when something follows it: a final break makes no extra line.
+    void openLine()
+    {
+        if (m_breakPending) {
+            m_out.append('\n');
+            m_breakPending = false;
+        }
+        m_lineOpen = true;
+    }
+    void endLine()
+    {
+        openLine();
+        m_breakPending = true;
+        m_lineOpen = false;
+        ++m_breaks;
+        m_longest = std::max(m_longest, m_lineChars);
+        m_lineChars = 0;
+    }
+    void flush()
+    {
+        if (!m_out.isEmpty())
+            m_sink(m_out.constData(), m_out.size());
+        m_out.clear();
+    }
+
+    TextEncoding m_encoding;
+    TextSink m_sink;
+    bool m_nulEndsText;
     QByteArray m_out;
     int m_breaks = 0;
     int m_lineChars = 0;
     int m_longest = 0;
+    bool m_lineOpen = false;
+    bool m_breakPending = false;
+    bool m_afterCR = false;
+    bool m_ended = false;
     bool m_sawCR = false, m_sawLF = false, m_sawCRLF = false;
 };
 
-// Handles a break byte at data[i]; returns how many bytes it used (0 when data[i] is no break).
-inline qsizetype takeBreak(const char *data, qsizetype size, qsizetype i, LineSplitter &splitter)
+TextSink appendTo(QByteArray &target)
 {
-    const char c = data[i];
-    if (c == '\r') {
-        splitter.endLine();
-        if (i + 1 < size && data[i + 1] == '\n') {
-            splitter.sawCRLF();
-            return 2;
-        }
-        splitter.sawCR();
-        return 1;
-    }
-    if (c == '\n') {
-        splitter.endLine();
-        splitter.sawLF();
-        return 1;
-    }
-    if (c == '\0') {
-        splitter.endLine();
-        return 1;
-    }
-    return 0;
-}
-
-SplitText splitUtf8(const char *data, qsizetype size, bool nulEndsText)
-{
-    LineSplitter splitter(size);
-    qsizetype i = 0;
-    while (i < size) {
-        const auto c = static_cast<unsigned char>(data[i]);
-        if (c == 0 && nulEndsText)
-            break;
-        if (c < 0x80) {
-            if (const qsizetype used = takeBreak(data, size, i, splitter)) {
-                i += used;
-                continue;
-            }
-            splitter.appendAscii(char(c));
-            ++i;
-            continue;
-        }
-        qsizetype j = i + 1;
-        while (j < size && isContinuation(static_cast<unsigned char>(data[j])))
-            ++j;
-        splitter.appendUtf8(data + i, int(j - i), 1);
-        i = j;
-    }
-    return splitter.finish(TextEncoding::Utf8);
-}
-
-SplitText splitWindows1250(const char *data, qsizetype size)
-{
-    const HighHalfUtf8 &table = highHalfUtf8();
-    LineSplitter splitter(size);
-    qsizetype i = 0;
-    while (i < size) {
-        const auto c = static_cast<unsigned char>(data[i]);
-        if (c < 0x80) {
-            if (const qsizetype used = takeBreak(data, size, i, splitter)) {
-                i += used;
-                continue;
-            }
-            splitter.appendAscii(char(c));
-        } else {
-            splitter.appendUtf8(table.bytes[c - 0x80].data(), table.length[c - 0x80], 1);
-        }
-        ++i;
-    }
-    return splitter.finish(TextEncoding::Windows1250);
+    return [&target](const char *data, qsizetype size) { target.append(data, size); };
 }
 
 // Decodes one UTF-8 sequence at data[i] (input known to be well formed).
@@ -221,58 +250,76 @@ void encodeUtf8(const char *utf8, qsizetype size, int lineCount, const QByteArra
 
 bool looksLikeUtf8(const QByteArray &bytes)
 {
-    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype size = bytes.size();
-    bool nonAscii = false;
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char c = data[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        nonAscii = true;
-        int extra;
-        char32_t minimum;
-        if (c >= 0xC2 && c <= 0xDF) { extra = 1; minimum = 0x80; }
-        else if (c >= 0xE0 && c <= 0xEF) { extra = 2; minimum = 0x800; }
-        else if (c >= 0xF0 && c <= 0xF4) { extra = 3; minimum = 0x10000; }
-        else return false;
-        char32_t cp = c & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            if (i + k >= size || !isContinuation(data[i + k]))
-                return false;
-            cp = (cp << 6) | (data[i + k] & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return nonAscii;
+    Utf8Validator validator;
+    validator.feed(bytes.constData(), bytes.size());
+    return validator.isUtf8();
 }
 
 SplitText splitFileBytes(const QByteArray &bytes)
 {
-    if (looksLikeUtf8(bytes))
-        return splitUtf8(bytes.constData(), bytes.size(), false);
-    return splitWindows1250(bytes.constData(), bytes.size());
+    QByteArray utf8;
+    LineSplitter splitter(looksLikeUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1250, appendTo(utf8));
+    splitter.feed(bytes.constData(), bytes.size());
+    SplitText result = splitter.finish();
+    result.utf8 = std::move(utf8);
+    return result;
 }
 
 SplitText splitUtf8Text(const QByteArray &utf8)
 {
-    return splitUtf8(utf8.constData(), utf8.size(), true);
+    QByteArray text;
+    LineSplitter splitter(TextEncoding::Utf8, appendTo(text), true);
+    splitter.feed(utf8.constData(), utf8.size());
+    SplitText result = splitter.finish();
+    result.utf8 = std::move(text);
+    return result;
+}
+
+SplitText readTextFile(const QString &path, const TextSink &sink, const TextSizeHint &prepare)
+{
+    // Two passes over the file, block by block, so that a large file is never held whole:
+    // the first decides the encoding, the second decodes.
+    constexpr qint64 kBlock = 4 << 20;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        throw VelinorError::cannotOpen(path);
+    QByteArray block;
+    Utf8Validator validator;
+    const HighHalfUtf8 &table = highHalfUtf8();
+    qint64 size = 0;
+    qint64 windows1250Growth = 0; // extra bytes that decoding as windows-1250 would add
+    while (!file.atEnd()) {
+        block = file.read(kBlock);
+        if (block.isEmpty() && file.error() != QFileDevice::NoError)
+            throw VelinorError::cannotOpen(path);
+        validator.feed(block.constData(), block.size());
+        size += block.size();
+        for (char c : std::as_const(block))
+            if (static_cast<unsigned char>(c) >= 0x80)
+                windows1250Growth += table.length[static_cast<unsigned char>(c) - 0x80] - 1;
+    }
+    if (file.error() != QFileDevice::NoError || !file.seek(0))
+        throw VelinorError::cannotOpen(path);
+    const bool utf8 = validator.isUtf8();
+    if (prepare)
+        prepare(utf8 ? size : size + windows1250Growth);
+    LineSplitter splitter(utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1250, sink);
+    while (!file.atEnd()) {
+        block = file.read(kBlock);
+        if (block.isEmpty() && file.error() != QFileDevice::NoError)
+            throw VelinorError::cannotOpen(path);
+        splitter.feed(block.constData(), block.size());
+    }
+    if (file.error() != QFileDevice::NoError)
+        throw VelinorError::cannotOpen(path);
+    return splitter.finish();
 }
 
 SplitText loadTextFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VelinorError::cannotOpen(path);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw VelinorError::cannotOpen(path);
-    file.close();
-    SplitText result = splitFileBytes(bytes);
+    QByteArray utf8;
+    SplitText result = readTextFile(path, appendTo(utf8));
+    result.utf8 = std::move(utf8);
     return result;
 }
 

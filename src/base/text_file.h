@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Text files as Velinor reads and writes them.
 //
 // Loading splits the bytes into lines at CRLF, CR or LF; a NUL byte also ends a line; a final line
@@ -36,6 +38,13 @@ SplitText splitUtf8Text(const QByteArray &utf8);
 
 // Reads a whole file; raises "Cannot open file %s" when it cannot be read.
 SplitText loadTextFile(const QString &path);
+
+// Reads a file without holding it whole: its text reaches the sink in pieces (the result's utf8
+// stays empty). Raises "Cannot open file %s" when it cannot be read.
+// Before the first piece, `prepare` learns how many bytes of UTF-8 will come at most.
+using TextSink = std::function<void(const char *data, qsizetype size)>;
+using TextSizeHint = std::function<void(qint64 utf8Bytes)>;
+SplitText readTextFile(const QString &path, const TextSink &sink, const TextSizeHint &prepare = {});
 
 struct EncodedText
 {

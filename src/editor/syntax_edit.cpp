@@ -5,13 +5,30 @@
 
 #include <Qsci/qscilexer.h>
 
+#include "base/velinor_error.h"
+
 #include <QKeyEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
+// The component's interface for filling a document piece by piece (its ILoader). Declared
+// outside an anonymous namespace: with no overrider in sight the compiler would otherwise turn
+// the calls into calls of a pure virtual function.
+class ComponentDocumentLoader
+{
+public:
+    virtual int Release() = 0;
+    virtual int AddData(const char *data, std::ptrdiff_t length) = 0;
+    virtual void *ConvertToDocument() = 0;
+
+protected:
+    ~ComponentDocumentLoader() = default;
+};
+
 namespace {
+
 constexpr int kLineNumberMargin = 0;
 constexpr int kGutterWidthWithoutNumbers = 16;
 constexpr unsigned long kUtf32Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
@@ -19,20 +36,13 @@ constexpr unsigned long kUtf32Index = QsciScintillaBase::SC_LINECHARACTERINDEX_U
 
 SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
 {
-    setUtf8(true);
-    setEolMode(EolUnix);
     SendScintilla(SCI_SETPASTECONVERTENDINGS, 1UL);
     SendScintilla(SCI_SETVIRTUALSPACEOPTIONS,
                   static_cast<unsigned long>(SCVS_USERACCESSIBLE | SCVS_RECTANGULARSELECTION));
-    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
     SendScintilla(SCI_SETMARGINLEFT, 0UL, static_cast<long>(kTextMargin));
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
-
     setAutoIndent(true);
-    setIndentationsUseTabs(false);
-    setTabWidth(8);
-    setBackspaceUnindents(true);
     setEdgeMode(EdgeLine);
     setEdgeColumn(80);
     setWrapMode(WrapNone);
@@ -46,6 +56,7 @@ SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
 
     for (int i = 0; i < kHighlighterCount; ++i)
         m_lexers[i] = createHighlighter(static_cast<Highlighter>(i), this);
+    configureDocument();
 
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
@@ -59,6 +70,27 @@ SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
             [this](int position, int type, const char *text, int length, int linesAdded, int, int, int, int, int) {
                 onModified(position, type, text, length, linesAdded);
             });
+}
+
+// Settings that belong to the component's document rather than to its view; a loaded document
+// needs them again. The SyntaxEdit never shares its document with another component.
+void SyntaxEdit::configureDocument()
+{
+    setUtf8(true);
+    setEolMode(EolUnix);
+    setIndentationsUseTabs(false);
+    setTabWidth(8);
+    setBackspaceUnindents(true);
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
+    // The lexer and its word lists belong to the document too; the styles stay with the view.
+    // (Setting the whole lexer again would restyle the entire text.)
+    if (QsciLexer *current = lexer()) {
+        SendScintilla(SCI_SETLEXERLANGUAGE, 0UL, current->lexer());
+        for (int set = 1; set <= 9; ++set)
+            if (const char *words = current->keywords(set))
+                SendScintilla(SCI_SETKEYWORDS, static_cast<unsigned long>(set - 1), words);
+        current->refreshProperties();
+    }
 }
 
 // ---- changes ------------------------------------------------------------------------------------
@@ -256,7 +288,10 @@ void SyntaxEdit::runSteps(const Edit &edit)
     buffer.setCaretColumn(caretAt.column);
     if (!(anchorAt == caretAt))
         buffer.select({anchorAt.line - first + 1, anchorAt.column}, {caretAt.line - first + 1, caretAt.column});
-    buffer.runSteps(edit);
+    {
+        UndoGroup group(buffer); // one snapshot of the slice, not one per step
+        buffer.runSteps(edit);
+    }
 
     if (inserts) {
         replaceLines(first, last, buffer.lines());
@@ -377,10 +412,42 @@ qint64 SyntaxEdit::statusLength() const
 
 void SyntaxEdit::loadFile(const QString &path)
 {
-    SplitText split = loadTextFile(path);
+    // The text goes into a fresh document through the component's loader, which reports no
+    // change per piece; the document then replaces the current one in a single step.
+    ComponentDocumentLoader *loader = nullptr;
+    auto createLoader = [this, &loader](qint64 bytes) {
+        // Room for the whole text at once: growing the buffer would copy it.
+        loader = reinterpret_cast<ComponentDocumentLoader *>(
+            SendScintilla(SCI_CREATELOADER, static_cast<unsigned long>(bytes), 0L));
+    };
+    SplitText split;
+    try {
+        split = readTextFile(
+            path, [&loader](const char *data, qsizetype size) { if (loader) loader->AddData(data, size); },
+            createLoader);
+    } catch (...) {
+        if (loader)
+            loader->Release();
+        throw;
+    }
+    if (!loader)
+        throw VelinorError::cannotOpen(path);
+    void *document = loader->ConvertToDocument();
+
+    ++m_silentChanges;
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document); // the component now holds the only reference
+    configureDocument();
+    --m_silentChanges;
+
     m_lineBreak = split.lineBreak;
     m_encoding = split.encoding;
-    replaceAllText(split);
+    m_noLines = split.lineCount == 0;
+    m_maxLineWidth = std::max(m_maxLineWidth, split.longestLine + 1);
+    m_modified = false;
+    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
+    SendScintilla(SCI_SCROLLCARET);
+    emit statusChanged();
 }
 
 bool SyntaxEdit::saveFile(const QString &path)

@@ -98,6 +98,7 @@ private:
     int lineLengthInCharacters(int line) const;
     QByteArray lineBytes(int line) const;
     void updateGutter();
+    void configureDocument();
 
     std::array<QsciLexer *, kHighlighterCount> m_lexers{};
     Highlighter m_highlighter = Highlighter::Html;

@@ -217,6 +217,9 @@ void TestEditor::editorFileRoundTrip()
                                           QString(QChar(0x81)) + QChar(0x83)}));
     QCOMPARE(editor.lineBreak(), LineBreak::CR);
     QVERIFY(!editor.isModified());
+    // The loaded text is still coloured and still UTF-8 inside the component.
+    QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETLEXER), long(QsciScintillaBase::SCLEX_HTML));
+    QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETCODEPAGE), long(QsciScintillaBase::SC_CP_UTF8));
     QCOMPARE(editor.caret(), (TextPosition{1, 1}));
 
     editor.setCaretLine(2);
