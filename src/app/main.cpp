@@ -1,17 +1,18 @@
-#include "app/startup_document.h"
-#include "editor/syntax_edit.h"
+#include "app/main_form.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velinor 1.0"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velinor 1.0"));
 
-    SyntaxEdit editor;
-    editor.setWindowTitle(QStringLiteral("Velinor 1.0 - Novy1.html"));
-    editor.setText(startupDocumentLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    editor.resize(900, 600);
-    editor.show();
+    TMainForm mainForm;
+    // Maximised; without a window manager (a bare X server) the screen's size does it.
+    mainForm.setGeometry(mainForm.screen()->availableGeometry());
+    mainForm.showMaximized();
+    mainForm.createChild(); // "Novy1.html", the start-up document, not maximised
     return app.exec();
 }

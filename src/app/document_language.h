@@ -1,0 +1,14 @@
+#pragma once
+
+#include "editor/highlighters.h"
+
+#include <QString>
+
+// The languages a document window can be switched to, with the highlighter each uses and the
+// text of the main window's language panel.
+enum class DocumentLanguage { Html, Xhtml, Css, JavaScript, Php, Sql, Xml };
+constexpr int kDocumentLanguageCount = 7;
+
+Highlighter highlighterOf(DocumentLanguage language);
+QString languagePanelText(DocumentLanguage language); // "HTML dokument", "XHTML dokument", "Css", ...
+QString languageMenuCaption(DocumentLanguage language); // "HTML", "XHTML", "CSS", ...

@@ -1,0 +1,627 @@
+#include "app/main_form.h"
+
+#include "app/child_form.h"
+#include "app/go_to_line_form.h"
+#include "app/hint_text.h"
+#include "app/layout_records.h"
+#include "app/main_window_builder.h"
+#include "app/palette_control.h"
+#include "app/ruler.h"
+#include "app/settings.h"
+#include "app/status_bar.h"
+#include "app/status_texts.h"
+#include "base/ini_file.h"
+#include "base/program_folder.h"
+#include "editor/syntax_edit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// Icons for the standard toolbar, whose buttons show no caption.
+QStyle::StandardPixmap iconOf(const QString &button)
+{
+    static const QHash<QString, QStyle::StandardPixmap> icons = {
+        {QStringLiteral("New_Menu"), QStyle::SP_FileIcon},
+        {QStringLiteral("Save_"), QStyle::SP_DialogSaveButton},
+        {QStringLiteral("Open"), QStyle::SP_DialogOpenButton},
+        {QStringLiteral("Zavrit_Menu"), QStyle::SP_DialogCloseButton},
+        {QStringLiteral("Zpet_Menu"), QStyle::SP_ArrowBack},
+        {QStringLiteral("Vpred_Menu"), QStyle::SP_ArrowForward},
+        {QStringLiteral("Vyjmout_Menu"), QStyle::SP_TrashIcon},
+        {QStringLiteral("Kopirovat_Menu"), QStyle::SP_FileDialogDetailedView},
+        {QStringLiteral("Vlozit_Menu"), QStyle::SP_FileDialogContentsView},
+        {QStringLiteral("JdiNaRadek_Menu"), QStyle::SP_ArrowRight},
+        {QStringLiteral("Tisk_Menu"), QStyle::SP_DriveFDIcon},
+        {QStringLiteral("Cas_Menu"), QStyle::SP_BrowserReload},
+        {QStringLiteral("Nahled_Menu"), QStyle::SP_DesktopIcon},
+        {QStringLiteral("Soubory_Menu"), QStyle::SP_DirIcon},
+        {QStringLiteral("PanelNastroju_Menu"), QStyle::SP_TitleBarNormalButton},
+        {QStringLiteral("FastPaste_Menu"), QStyle::SP_FileDialogListView},
+    };
+    return icons.value(button, QStyle::SP_CustomBase);
+}
+
+// A caption for a button that has only a hint: the value in "[element div = left]", or the
+// hint's first word.
+QString shortCaptionFromHint(const QString &hint)
+{
+    const int eq = hint.lastIndexOf(QLatin1Char('='));
+    const int close = hint.lastIndexOf(QLatin1Char(']'));
+    if (eq >= 0 && close > eq)
+        return hint.mid(eq + 1, close - eq - 1).trimmed();
+    return hint.section(QLatin1Char(' '), 0, 0);
+}
+
+const char *const kDocumentFilters =
+    "HTML Dokument (*.html *.htm *.shtml *.hhc);;Javascript files (*.java);;"
+    "PHP files (*.php *php3 *.php4 *phtml *.inc);;CSS files (*.css);;SQL files (*.sql);;"
+    "XHTML Dokument (*.html *.htm *.xhtml);;XML Document (*.xml *.xsd *.xsl *.xslt *.vxml *.dtd);;"
+    "Všechny soubory (*)";
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("Velinor 1.0"));
+    m_editorFontChoice = QFont(QStringLiteral("MS Sans Serif"));
+    m_editorFontChoice.setPointSize(8); // 11 pixels
+    registerCommands();
+    buildLayout();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+// ---- commands -------------------------------------------------------------------------------------
+
+void TMainForm::registerCommands()
+{
+    auto add = [this](const char *name, std::function<void()> handler) { m_commands.add(text(name), std::move(handler)); };
+    auto onEditor = [this](void (SyntaxEdit::*operation)()) {
+        return [this, operation] {
+            if (SyntaxEdit *editor = ActiveEditor())
+                (editor->*operation)();
+        };
+    };
+    add("ZpetClick", [this] { if (SyntaxEdit *e = ActiveEditor()) e->undo(); });
+    add("VpredClick", [this] { if (SyntaxEdit *e = ActiveEditor()) e->redo(); });
+    add("VyjmoutClick", onEditor(&QsciScintilla::cut));
+    add("KopirovatClick", onEditor(&QsciScintilla::copy));
+    add("VlozitClick", onEditor(&QsciScintilla::paste));
+    add("VybratvseClick", [this] { if (SyntaxEdit *e = ActiveEditor()) e->selectAll(); });
+    add("JdiNaRadekClick", [this] { JdiNaRadekClick(); });
+    add("CislaRadkuClick", [this] { CislaRadkuClick(); });
+    add("PravitkoClick", [this] { PravitkoClick(); });
+    add("NetisknutelneZnakyClick", [this] { NetisknutelneZnakyClick(); });
+    add("PismoClick", [this] { PismoClick(); });
+    add("Zobrazit_vsePCClick", [this] { Zobrazit_vsePCClick(); });
+    add("Panel_barevClick", [this] { Panel_barevClick(); });
+    add("Panel_zdrojuClick", [this] { Panel_zdrojuClick(); });
+    add("PanelrychlevkladaniClick", [this] { PanelrychlevkladaniClick(); });
+    add("FastPaste_MenuClick", [this] { PanelrychlevkladaniClick(); });
+    add("Vlevo_PanelZdrojuClick", [this] { dockFilePanel(Qt::LeftDockWidgetArea); });
+    add("Vpravo_PanelZdrojuClick", [this] { dockFilePanel(Qt::RightDockWidgetArea); });
+    add("KaskdaClick", [this] { m_mdiArea->cascadeSubWindows(); });
+    add("VedlesebeClick", [this] { m_mdiArea->tileSubWindows(); });
+    add("PodsebouClick", [this] {
+        // One under another: full width, equal heights.
+        const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
+        if (windows.isEmpty())
+            return;
+        const int height = m_mdiArea->viewport()->height() / int(windows.size());
+        int y = 0;
+        for (QMdiSubWindow *window : windows) {
+            window->showNormal();
+            window->setGeometry(0, y, m_mdiArea->viewport()->width(), height);
+            y += height;
+        }
+    });
+    add("Vyrovnat_ikonyClick", [this] {
+        // Minimised windows in a row along the bottom of the frame.
+        int x = 0;
+        for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+            if (!window->isMinimized())
+                continue;
+            window->move(x, m_mdiArea->viewport()->height() - window->height());
+            x += window->width();
+        }
+    });
+    add("NapovedakprostrediClick", [this] { NapovedakprostrediClick(); });
+    add("KonecClick", [this] { close(); });
+    for (const PaletteTab &tab : paletteLayout()) {
+        const int index = int(&tab - paletteLayout().data());
+        add(tab.viewCommand, [this, index] { togglePaletteTab(index); });
+    }
+}
+
+QAction *TMainForm::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+QDockWidget *TMainForm::dock(const QString &objectName) const
+{
+    return findChild<QDockWidget *>(objectName);
+}
+
+QList<QKeySequence> TMainForm::menuShortcuts() const
+{
+    QList<QKeySequence> shortcuts;
+    for (QAction *action : findChildren<QAction *>())
+        if (!action->shortcut().isEmpty())
+            shortcuts.append(action->shortcut());
+    return shortcuts;
+}
+
+// ---- layout ---------------------------------------------------------------------------------------
+
+void TMainForm::buildLayout()
+{
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+
+    MainWindowBuilder builder(m_commands, this);
+    builder.fillMenuBar(menuBar(), mainMenuLayout());
+    m_windowMenu = menuBar()->findChild<QMenu *>(QStringLiteral("Okno"));
+    if (m_windowMenu)
+        connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildWindowList);
+
+    auto *toolBar = addToolBar(QStringLiteral("Standardní"));
+    toolBar->setObjectName(QStringLiteral("ToolBar_Main"));
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(16, 16));
+    builder.fillToolBar(toolBar, standardToolbarLayout());
+    for (QAction *action : toolBar->actions()) {
+        const QStyle::StandardPixmap icon = iconOf(action->objectName());
+        if (icon != QStyle::SP_CustomBase)
+            action->setIcon(style()->standardIcon(icon));
+    }
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    m_statusBar = new VelinorStatusBar(this);
+    setStatusBar(m_statusBar);
+    connect(m_statusBar, &VelinorStatusBar::hintChanged, this,
+            [this](const QString &hint) { m_statusBar->setPanel(VelinorStatusBar::Hint, hint, true); });
+    connect(m_statusBar, &VelinorStatusBar::modePanelPressed, this, &TMainForm::modePanelPressed);
+
+    buildPalette();
+    buildDocks();
+}
+
+void TMainForm::buildPalette()
+{
+    auto *paletteDock = new QDockWidget(QStringLiteral("Panel nástrojů"), this);
+    paletteDock->setObjectName(QStringLiteral("TBToolbar_PanelControl"));
+    paletteDock->setAllowedAreas(Qt::TopDockWidgetArea);
+    paletteDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    m_palette = new PaletteControl(paletteDock);
+    MainWindowBuilder builder(m_commands, this);
+    for (const PaletteTab &tab : paletteLayout()) {
+        auto *page = new QToolBar(m_palette);
+        page->setObjectName(QStringLiteral("ToolBar_") + QString::fromUtf8(tab.objectName).mid(9)); // after "TabSheet_"
+        page->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        builder.fillToolBar(page, tab.buttons, qstrcmp(tab.objectName, "TabSheet_Styl") == 0);
+        m_palette->addTab(page, text(tab.caption), text(tab.objectName));
+    }
+    m_palette->setCurrentIndex(2); // "Styl"
+    paletteDock->setWidget(m_palette);
+    addDockWidget(Qt::TopDockWidgetArea, paletteDock);
+}
+
+void TMainForm::buildDocks()
+{
+    MainWindowBuilder builder(m_commands, this);
+
+    auto *quickDock = new QDockWidget(QStringLiteral("Rychlé vkládání"), this);
+    quickDock->setObjectName(QStringLiteral("TBToolbar_FastPaste"));
+    quickDock->setAllowedAreas(Qt::LeftDockWidgetArea);
+    quickDock->setFeatures(QDockWidget::DockWidgetMovable);
+    auto *quickBar = new QToolBar(quickDock);
+    quickBar->setObjectName(QStringLiteral("ToolBar_FastPaste"));
+    quickBar->setOrientation(Qt::Vertical);
+    quickBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    builder.fillToolBar(quickBar, quickInsertLayout(), true);
+    for (QAction *action : quickBar->actions())
+        if (action->text().isEmpty())
+            action->setText(shortCaptionFromHint(action->toolTip())); // buttons without a caption of their own
+    quickDock->setWidget(quickBar);
+    addDockWidget(Qt::LeftDockWidgetArea, quickDock);
+
+    auto *fileDock = new QDockWidget(QStringLiteral("Panel zdrojů"), this);
+    fileDock->setObjectName(QStringLiteral("TBToolbar_File"));
+    fileDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    fileDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    auto *filePanel = new QWidget(fileDock);
+    filePanel->setObjectName(QStringLiteral("FilePanel"));
+    filePanel->setMinimumWidth(180);
+    fileDock->setWidget(filePanel);
+    addDockWidget(Qt::RightDockWidgetArea, fileDock);
+
+    auto *colourDock = new QDockWidget(QStringLiteral("Panel barev"), this);
+    colourDock->setObjectName(QStringLiteral("TBToolbar_PanelBarev"));
+    colourDock->setAllowedAreas(Qt::BottomDockWidgetArea);
+    colourDock->setFeatures(QDockWidget::DockWidgetMovable);
+    auto *colourBar = new QToolBar(colourDock);
+    colourBar->setObjectName(QStringLiteral("ToolBar_PanelBarev"));
+    colourDock->setWidget(colourBar);
+    addDockWidget(Qt::BottomDockWidgetArea, colourDock);
+
+    // Closing a dock with its own button keeps the menu's check mark in step.
+    connect(fileDock, &QDockWidget::visibilityChanged, this, [this, fileDock](bool) {
+        if (QAction *item = action(QStringLiteral("Panel_zdroju")))
+            item->setChecked(fileDock->isVisibleTo(this));
+    });
+}
+
+// ---- start-up and exit ----------------------------------------------------------------------------
+
+void TMainForm::FormCreate()
+{
+    applyPanelSettings();
+    // The three view check marks, read even when the settings folder could not be made.
+    const IniFile ini(ProgramFolder::file(QStringLiteral("setup\\setup.ini")));
+    auto mark = [&](const char *item, const char *section) {
+        if (QAction *a = action(text(item)))
+            a->setChecked(ini.readBool(text(section), QStringLiteral("Checked"), true));
+    };
+    mark("Pravitko", Settings::kRuler);
+    mark("NetisknutelneZnaky", Settings::kNonPrintable);
+    mark("CislaRadku", Settings::kLineNumbers);
+}
+
+void TMainForm::applyPanelSettings()
+{
+    const auto settings = Settings::open();
+    if (!settings)
+        return; // the panels keep their layout defaults
+    auto setDock = [this](const char *dockName, bool visible) {
+        if (QDockWidget *d = dock(text(dockName)))
+            d->setVisible(visible);
+    };
+    setDock("TBToolbar_PanelBarev", settings->readBool(Settings::kColourBar, true));
+    setDock("TBToolbar_File", settings->readBool(Settings::kFilePanel, true));
+    setDock("TBToolbar_FastPaste", settings->readBool(Settings::kQuickInsert, true));
+
+    const bool paletteShown = settings->readBool(Settings::kPalette, true);
+    setDock("TBToolbar_PanelControl", paletteShown);
+    if (QAction *all = action(QStringLiteral("Zobrazit_vsePC")))
+        all->setChecked(paletteShown);
+    const auto &tabs = paletteLayout();
+    for (int i = 0; i < int(tabs.size()); ++i) {
+        QAction *item = action(text(tabs[size_t(i)].viewItemName));
+        if (!paletteShown) {
+            if (item) {
+                item->setChecked(false);
+                item->setEnabled(false);
+            }
+            continue;
+        }
+        const bool shown = settings->readBool(tabs[size_t(i)].settingsSection, true);
+        m_palette->setTabVisible(i, shown);
+        if (item)
+            item->setChecked(shown);
+    }
+
+    const bool filePanelShown = dock(QStringLiteral("TBToolbar_File"))->isVisibleTo(this);
+    if (QAction *a = action(QStringLiteral("Panel_barev")))
+        a->setChecked(dock(QStringLiteral("TBToolbar_PanelBarev"))->isVisibleTo(this));
+    if (QAction *a = action(QStringLiteral("Panel_zdroju")))
+        a->setChecked(filePanelShown);
+    if (QAction *a = action(QStringLiteral("Panelrychlevkladani")))
+        a->setChecked(dock(QStringLiteral("TBToolbar_FastPaste"))->isVisibleTo(this));
+    if (QMenu *where = menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju")))
+        where->menuAction()->setEnabled(filePanelShown);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    // The close check of every document window; a window that stays open stops the exit.
+    m_mdiArea->closeAllSubWindows();
+    if (!m_mdiArea->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TMainForm::FormClose()
+{
+    runReportingErrors([this] {
+        if (auto settings = Settings::open()) {
+            const QMenu *paletteMenu = menuBar()->findChild<QMenu *>(QStringLiteral("Panel_nastroju"));
+            settings->writeBool("Panel_nastroju", "Checked", paletteMenu && paletteMenu->menuAction()->isChecked());
+            settings->writeBool("TBToolbar_PanelControl", "Visible",
+                                dock(QStringLiteral("TBToolbar_PanelControl"))->isVisibleTo(this));
+        }
+        IniFile localLinks(ProgramFolder::file(QStringLiteral("setup\\local_link.ini")));
+        localLinks.eraseSection(QStringLiteral("Link_ComboBox"));
+    });
+}
+
+// ---- documents ------------------------------------------------------------------------------------
+
+TChildForm *TMainForm::createChild()
+{
+    auto *child = new TChildForm(this);
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, window, &QWidget::setWindowTitle);
+    // The frame's default size: most of the free area, from its top-left corner.
+    const QSize area = m_mdiArea->viewport()->size();
+    window->resize(std::max(480, area.width() * 3 / 4), std::max(320, area.height() * 3 / 4));
+    window->show();
+    return child;
+}
+
+TChildForm *TMainForm::ActiveChild() const
+{
+    QMdiSubWindow *window = m_mdiArea->activeSubWindow();
+    if (!window && !m_mdiArea->subWindowList().isEmpty())
+        window = m_mdiArea->currentSubWindow();
+    return window ? qobject_cast<TChildForm *>(window->widget()) : nullptr;
+}
+
+SyntaxEdit *TMainForm::ActiveEditor() const
+{
+    TChildForm *child = ActiveChild();
+    return child ? child->editor() : nullptr;
+}
+
+void TMainForm::VypisTag(const QString &text)
+{
+    if (SyntaxEdit *editor = ActiveEditor())
+        editor->insert(text);
+}
+
+QString TMainForm::askSavePath(const QString &suggestedName)
+{
+    QString filter = m_lastSaveFilter;
+    const QString start = m_lastSavePath.isEmpty() ? suggestedName : m_lastSavePath;
+    const QString path = QFileDialog::getSaveFileName(this, QString(), start, text(kDocumentFilters), &filter,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty()) {
+        m_lastSavePath = path;
+        m_lastSaveFilter = filter;
+    }
+    return path;
+}
+
+void TMainForm::reportSavedAsUtf8(const QString &path)
+{
+    QMessageBox::information(this, windowTitle(),
+                             QStringLiteral("Dokument obsahuje znaky, které kódování windows-1250 neumí zapsat.\n"
+                                            "Soubor %1 byl proto uložen v kódování UTF-8.").arg(path));
+}
+
+// ---- status bar -----------------------------------------------------------------------------------
+
+void TMainForm::AktualizujStavovyRadek(TChildForm *child)
+{
+    if (!child)
+        return;
+    const SyntaxEdit *editor = child->editor();
+    m_statusBar->setPanel(VelinorStatusBar::Position,
+                          statusPositionText(editor->caret(), editor->lineCount(), editor->statusLength()));
+    if (editor->isModified())
+        m_statusBar->setPanel(VelinorStatusBar::State, text(kStateModified), true);
+    else
+        m_statusBar->setPanel(VelinorStatusBar::State, text(kStateUnmodified), false);
+}
+
+void TMainForm::flipModePanel()
+{
+    const bool insert = m_statusBar->panelText(VelinorStatusBar::Mode) == text(kModeInsert);
+    m_statusBar->setPanel(VelinorStatusBar::Mode, text(insert ? kModeOverwrite : kModeInsert));
+}
+
+void TMainForm::setLanguagePanel(const QString &panelText, bool bold)
+{
+    m_statusBar->setPanel(VelinorStatusBar::Language, panelText, bold);
+}
+
+void TMainForm::modePanelPressed()
+{
+    if (m_statusBar->panelText(VelinorStatusBar::Mode) != text(kModeInsert))
+        m_statusBar->setPanel(VelinorStatusBar::Mode, text(kModeOverwrite));
+    // A press and release of Insert for the focused control: an editor toggles its mode and
+    // flips the panel.
+    if (QWidget *focus = QApplication::focusWidget()) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Insert, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Insert, Qt::NoModifier);
+        QApplication::sendEvent(focus, &press);
+        QApplication::sendEvent(focus, &release);
+    }
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    // The hint handler: long hints go to the hint panel.
+    if (event->type() == QEvent::StatusTip) {
+        m_statusBar->setPanel(VelinorStatusBar::Hint, static_cast<QStatusTipEvent *>(event)->tip(), true);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// ---- panels and palette ---------------------------------------------------------------------------
+
+void TMainForm::togglePaletteTab(int index)
+{
+    const bool shown = !m_palette->isTabVisible(index);
+    m_palette->setTabVisible(index, shown);
+    if (QAction *item = action(text(paletteLayout()[size_t(index)].viewItemName)))
+        item->setChecked(shown);
+}
+
+void TMainForm::Zobrazit_vsePCClick()
+{
+    QDockWidget *paletteDock = dock(QStringLiteral("TBToolbar_PanelControl"));
+    const bool shown = !paletteDock->isVisibleTo(this);
+    paletteDock->setVisible(shown);
+    if (QAction *all = action(QStringLiteral("Zobrazit_vsePC")))
+        all->setChecked(shown);
+    for (const PaletteTab &tab : paletteLayout())
+        if (QAction *item = action(text(tab.viewItemName))) {
+            item->setChecked(shown);
+            item->setEnabled(shown);
+        }
+}
+
+void TMainForm::Panel_barevClick()
+{
+    QDockWidget *colourDock = dock(QStringLiteral("TBToolbar_PanelBarev"));
+    const bool shown = !colourDock->isVisibleTo(this);
+    colourDock->setVisible(shown);
+    if (QAction *item = action(QStringLiteral("Panel_barev")))
+        item->setChecked(shown);
+}
+
+void TMainForm::Panel_zdrojuClick()
+{
+    QDockWidget *fileDock = dock(QStringLiteral("TBToolbar_File"));
+    const bool shown = !fileDock->isVisibleTo(this);
+    if (QMenu *where = menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju")))
+        where->menuAction()->setEnabled(shown);
+    fileDock->setVisible(shown);
+    if (QAction *item = action(QStringLiteral("Panel_zdroju")))
+        item->setChecked(shown);
+}
+
+void TMainForm::PanelrychlevkladaniClick()
+{
+    QDockWidget *quickDock = dock(QStringLiteral("TBToolbar_FastPaste"));
+    const bool shown = !quickDock->isVisibleTo(this);
+    quickDock->setVisible(shown);
+    if (QAction *item = action(QStringLiteral("Panelrychlevkladani")))
+        item->setChecked(shown);
+}
+
+void TMainForm::dockFilePanel(Qt::DockWidgetArea area)
+{
+    addDockWidget(area, dock(QStringLiteral("TBToolbar_File")));
+    if (QAction *left = action(QStringLiteral("Vlevo_PanelZdroju")))
+        left->setChecked(area == Qt::LeftDockWidgetArea);
+    if (QAction *right = action(QStringLiteral("Vpravo_PanelZdroju")))
+        right->setChecked(area == Qt::RightDockWidgetArea);
+}
+
+void TMainForm::rebuildWindowList()
+{
+    for (QAction *old : std::as_const(m_windowListActions)) {
+        m_windowMenu->removeAction(old);
+        old->deleteLater();
+    }
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *window = windows.at(i);
+        auto *item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()), m_windowMenu);
+        item->setCheckable(true);
+        item->setChecked(window == m_mdiArea->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, window] { m_mdiArea->setActiveSubWindow(window); });
+        m_windowMenu->addAction(item);
+        m_windowListActions.append(item);
+    }
+}
+
+// ---- editing commands -----------------------------------------------------------------------------
+
+void TMainForm::JdiNaRadekClick()
+{
+    TGoToLineNumberForm form(this);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    if (SyntaxEdit *editor = ActiveEditor())
+        editor->setCaretLine(form.lineNumber());
+}
+
+void TMainForm::CislaRadkuClick()
+{
+    TChildForm *child = ActiveChild();
+    if (!child)
+        return;
+    const bool shown = !child->editor()->lineNumbersVisible();
+    child->editor()->setLineNumbersVisible(shown);
+    child->ruler()->update();
+    if (QAction *item = action(QStringLiteral("CislaRadku")))
+        item->setChecked(shown);
+}
+
+void TMainForm::PravitkoClick()
+{
+    TChildForm *child = ActiveChild();
+    if (!child)
+        return;
+    const bool shown = child->ruler()->isHidden();
+    child->ruler()->setVisible(shown);
+    if (QAction *item = action(QStringLiteral("Pravitko")))
+        item->setChecked(shown);
+}
+
+void TMainForm::NetisknutelneZnakyClick()
+{
+    SyntaxEdit *editor = ActiveEditor();
+    if (!editor)
+        return;
+    const bool shown = !editor->nonPrintableVisible();
+    editor->setNonPrintableVisible(shown);
+    if (QAction *item = action(QStringLiteral("NetisknutelneZnaky")))
+        item->setChecked(shown);
+}
+
+void TMainForm::PismoClick()
+{
+    bool confirmed = false;
+    const QFont chosen = QFontDialog::getFont(&confirmed, m_editorFontChoice, this);
+    TChildForm *child = ActiveChild();
+    if (confirmed) {
+        m_editorFontChoice = chosen;
+        if (child)
+            child->editor()->setEditorFont(chosen);
+    }
+    if (child)
+        child->ruler()->update();
+}
+
+// ---- help -----------------------------------------------------------------------------------------
+
+void TMainForm::NapovedakprostrediClick()
+{
+    const QString path = ProgramFolder::file(QStringLiteral("help\\napoveda.html"));
+    if (QFileInfo::exists(path)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return;
+    }
+    QMessageBox::information(this, windowTitle(),
+                             QStringLiteral("Soubor \"napoveda.html\" s nápovědou k programu\nnebyl nalzen!"));
+    close();
+}

@@ -1,0 +1,152 @@
+#include "app/main_window_builder.h"
+
+#include "app/command_registry.h"
+#include "app/hint_text.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+void applyHint(QAction *action, const char *hint)
+{
+    const HintParts parts = splitHint(text(hint));
+    action->setToolTip(parts.shortText.isEmpty() ? QString(action->text()).remove(QLatin1Char('&')) : parts.shortText);
+    action->setStatusTip(parts.longText);
+}
+
+QMenu *findDropDown(const char *name, QWidget *parent, const CommandRegistry &registry, QObject *owner)
+{
+    for (const DropDownMenu &dropDown : paletteDropDownMenus()) {
+        if (qstrcmp(dropDown.objectName, name) != 0)
+            continue;
+        auto *menu = new QMenu(parent);
+        menu->setObjectName(text(dropDown.objectName));
+        MainWindowBuilder(registry, owner).fillMenu(menu, dropDown.items);
+        return menu;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MainWindowBuilder::MainWindowBuilder(const CommandRegistry &registry, QObject *owner)
+    : m_registry(registry), m_owner(owner)
+{
+}
+
+void MainWindowBuilder::connectCommand(QAction *action, const char *command)
+{
+    const QString name = text(command);
+    if (name.isEmpty())
+        return; // does nothing by design
+    if (!m_registry.has(name)) {
+        action->setEnabled(false); // its command comes later
+        return;
+    }
+    const CommandRegistry *registry = &m_registry;
+    QObject::connect(action, &QAction::triggered, action, [registry, name] { registry->run(name); });
+}
+
+QAction *MainWindowBuilder::makeAction(const MenuEntry &entry)
+{
+    auto *action = new QAction(text(entry.caption), m_owner);
+    action->setObjectName(text(entry.objectName));
+    if (*entry.shortcut)
+        action->setShortcut(QKeySequence(text(entry.shortcut), QKeySequence::PortableText));
+    applyHint(action, entry.hint);
+    action->setCheckable(entry.checkable);
+    action->setChecked(entry.checked);
+    connectCommand(action, entry.command);
+    return action;
+}
+
+void MainWindowBuilder::fillMenu(QMenu *menu, const std::vector<MenuEntry> &entries)
+{
+    for (const MenuEntry &entry : entries) {
+        switch (entry.kind) {
+        case MenuEntry::Kind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuEntry::Kind::Item:
+            menu->addAction(makeAction(entry));
+            break;
+        case MenuEntry::Kind::Submenu: {
+            QMenu *sub = menu->addMenu(text(entry.caption));
+            sub->setObjectName(text(entry.objectName));
+            sub->menuAction()->setObjectName(text(entry.objectName));
+            applyHint(sub->menuAction(), entry.hint);
+            fillMenu(sub, entry.children);
+            break;
+        }
+        }
+    }
+}
+
+void MainWindowBuilder::fillMenuBar(QMenuBar *menuBar, const std::vector<MenuEntry> &menus)
+{
+    for (const MenuEntry &entry : menus) {
+        QMenu *menu = menuBar->addMenu(text(entry.caption));
+        menu->setObjectName(text(entry.objectName));
+        applyHint(menu->menuAction(), entry.hint);
+        fillMenu(menu, entry.children);
+    }
+}
+
+void MainWindowBuilder::fillToolBar(QToolBar *toolBar, const std::vector<ToolButtonEntry> &buttons, bool boldCaptions)
+{
+    for (const ToolButtonEntry &entry : buttons) {
+        switch (entry.kind) {
+        case ToolButtonEntry::Kind::Divider:
+            toolBar->addSeparator();
+            break;
+        case ToolButtonEntry::Kind::Label: {
+            auto *label = new QLabel(text(entry.caption), toolBar);
+            label->setObjectName(text(entry.objectName));
+            toolBar->addWidget(label);
+            break;
+        }
+        case ToolButtonEntry::Kind::Edit: {
+            auto *edit = new QLineEdit(text(entry.caption), toolBar);
+            edit->setObjectName(text(entry.objectName));
+            edit->setMaximumWidth(120);
+            toolBar->addWidget(edit);
+            break;
+        }
+        case ToolButtonEntry::Kind::Button: {
+            auto *action = new QAction(text(entry.caption), m_owner);
+            action->setObjectName(text(entry.objectName));
+            applyHint(action, entry.hint);
+            connectCommand(action, entry.command);
+            toolBar->addAction(action);
+            auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action));
+            if (!button)
+                break;
+            button->setObjectName(text(entry.objectName));
+            if (boldCaptions) {
+                QFont font = button->font();
+                font.setBold(true);
+                button->setFont(font);
+            }
+            if (*entry.dropDownMenu) {
+                if (QMenu *menu = findDropDown(entry.dropDownMenu, toolBar, m_registry, m_owner)) {
+                    action->setEnabled(true);
+                    button->setMenu(menu);
+                    button->setPopupMode(QToolButton::InstantPopup);
+                }
+            }
+            break;
+        }
+        }
+    }
+}

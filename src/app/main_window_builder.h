@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/layout_records.h"
+
+class CommandRegistry;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QObject;
+class QToolBar;
+class QWidget;
+
+// Turns the layout tables into actions, menus and buttons. Every control carries its name as
+// objectName; a control whose command is not registered yet is disabled.
+class MainWindowBuilder
+{
+public:
+    MainWindowBuilder(const CommandRegistry &registry, QObject *owner);
+
+    QAction *makeAction(const MenuEntry &entry);
+    void fillMenu(QMenu *menu, const std::vector<MenuEntry> &entries);
+    void fillMenuBar(QMenuBar *menuBar, const std::vector<MenuEntry> &menus);
+    // Palette buttons show their captions; `boldCaptions` for the tabs whose buttons are bold.
+    void fillToolBar(QToolBar *toolBar, const std::vector<ToolButtonEntry> &buttons, bool boldCaptions = false);
+
+private:
+    void connectCommand(QAction *action, const char *command);
+
+    const CommandRegistry &m_registry;
+    QObject *m_owner;
+};
