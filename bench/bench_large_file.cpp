@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <algorithm>
 #include <utility>
@@ -130,6 +131,29 @@ int main(int argc, char *argv[])
         }
         std::printf("edit of %zu pieces %s of the document: median %.1f ms, then the repaint %.1f ms\n",
                     table.steps().size(), where, median(edits), median(repaints));
+    }
+
+    // Typing: one key press as the user makes it (the component's own work included), then the
+    // status bar's reads.
+    editor.setFocus();
+    for (const auto &[where, line] : {std::pair<const char *, int>{"at the start", 1},
+                                      {"in the middle", editor.lineCount() / 2},
+                                      {"at the end", editor.lineCount()}}) {
+        editor.setCaretLine(line);
+        editor.repaint();
+        std::vector<double> keys;
+        for (int run = 0; run < 9; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(&editor, Qt::Key_X);
+            const TextPosition caret = editor.caret();
+            (void)caret;
+            (void)editor.statusLength();
+            editor.repaint();
+            keys.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::printf("typing a key %s of the document (with status read and repaint): median %.1f ms\n", where,
+                    median(keys));
     }
 
     editor.setCaretLine(editor.lineCount() / 2);

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# End to end: the real program in a virtual X server. Starts Velinor from a fresh program folder,
+# waits for its main window, types Czech text into the start-up document, saves a screenshot,
+# quits through "Kone&c" (answering No to the save question) and checks what the exit wrote.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+shot="$build/e2e_screenshot.png"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A program folder of its own: the program with its data files, no settings yet.
+cp "$build/velinor" "$work/"
+cp -r "$build/help" "$work/" 2>/dev/null || true
+
+cat > "$work/drive.sh" <<'DRIVE'
+#!/usr/bin/env bash
+set -euo pipefail
+work=$1
+shot=$2
+fail() { echo "e2e: $*" >&2; kill "$pid" 2>/dev/null || true; exit 1; }
+wait_for_window() { # name, seconds
+  local end=$((SECONDS + $2))
+  while (( SECONDS < end )); do
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+"$work/velinor" &
+pid=$!
+main=$(wait_for_window "^Velinor 1.0" 20) || fail "the main window did not appear"
+sleep 0.5
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+xdotool type --delay 30 "Žluťoučký kůň <b>"
+sleep 0.5
+import -window root "$shot"
+
+# Quit through the menu: Alt+S opens "&Soubor", C is "Kone&c".
+xdotool key --delay 100 alt+s c
+question=$(wait_for_window "^Potvrzení" 10) || fail "no save question for the modified document"
+xdotool windowfocus --sync "$question" 2>/dev/null || true
+xdotool key n
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
+wait "$pid" || fail "the program exited with an error"
+echo "e2e: the program started, took the text and exited"
+DRIVE
+chmod +x "$work/drive.sh"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$work" "$shot"
+
+ini="$work/setup/setup.ini"
+[[ -f "$ini" ]] || { echo "e2e: setup/setup.ini was not written"; exit 1; }
+tr -d '\r' < "$ini" | grep -A1 -x '\[Panel_nastroju\]' | grep -qx 'Checked=0' || { echo "e2e: Panel_nastroju/Checked is not 0"; cat "$ini"; exit 1; }
+tr -d '\r' < "$ini" | grep -A1 -x '\[TBToolbar_PanelControl\]' | grep -qx 'Visible=1' || { echo "e2e: TBToolbar_PanelControl/Visible is not 1"; cat "$ini"; exit 1; }
+colours=$(identify -format '%k' "$shot")
+(( colours > 20 )) || { echo "e2e: the screenshot looks empty ($colours colours)"; exit 1; }
+echo "e2e: passed; screenshot in $shot"
