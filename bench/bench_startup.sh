@@ -17,14 +17,14 @@ now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 for _ in $(seq 1 "$runs"); do
   # Time to a mapped window.
   start=$(now_ms)
-  "$work/velinor" &
+  QT_QPA_PLATFORM=xcb "$work/velinor" &
   pid=$!
   until xdotool search --onlyvisible --name "^Velinor 1.0" >/dev/null 2>&1; do sleep 0.005; done
   mapped=$(( $(now_ms) - start ))
   kill "$pid"; wait "$pid" 2>/dev/null || true
   # Time to the first idle event loop, with the idle peak memory.
   start=$(now_ms)
-  line=$(VELINOR_STARTUP_PROBE=1 "$work/velinor" 2>/dev/null | grep '^idle')
+  line=$(QT_QPA_PLATFORM=xcb VELINOR_STARTUP_PROBE=1 "$work/velinor" 2>/dev/null | grep '^idle')
   idle=$(( $(now_ms) - start ))
   echo "$mapped $idle ${line#idle }"
 done

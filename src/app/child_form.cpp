@@ -173,9 +173,9 @@ void TChildForm::completionChosen(int id, const QString &row)
     if (!insertText)
         return;
     // The typed word is replaced by the entry, as one undo step.
-    const CompletionRequest request = completionRequest(m_editor->line(m_editor->caretLine() - 1), m_editor->caretColumn());
     const int line = m_editor->caretLine();
-    m_editor->select({line, request.wordStartColumn}, {line, m_editor->caretColumn()});
+    const int start = completionReplaceStart(m_editor->line(line - 1), m_editor->caretColumn(), *insertText);
+    m_editor->select({line, start}, {line, m_editor->caretColumn()});
     m_editor->insert(*insertText);
 }
 

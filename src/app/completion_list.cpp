@@ -26,6 +26,15 @@ CompletionRequest completionRequest(const QString &lineText, int caretColumn)
     return {lineText.mid(start, end - start), characterCount(lineText.left(start)) + 1};
 }
 
+int completionReplaceStart(const QString &lineText, int caretColumn, const QString &insertText)
+{
+    const CompletionRequest request = completionRequest(lineText, caretColumn);
+    const int wordStart = std::min(int(lineText.size()), indexAfterCharacters(lineText, request.wordStartColumn - 1));
+    if (insertText.startsWith(QLatin1Char('<')) && wordStart > 0 && lineText.at(wordStart - 1) == QLatin1Char('<'))
+        return request.wordStartColumn - 1;
+    return request.wordStartColumn;
+}
+
 QStringList completionRows(const QString &typed)
 {
     QStringList rows;

@@ -19,6 +19,10 @@ struct CompletionRequest
 // tab before it.
 CompletionRequest completionRequest(const QString &lineText, int caretColumn);
 
+// The column where choosing an entry starts replacing: the word's start, or the "<" just before
+// it when the entry's text opens with "<" (so "<ta" becomes "<table >", not "<<table >").
+int completionReplaceStart(const QString &lineText, int caretColumn, const QString &insertText);
+
 // The rows ("description<TAB>tag") of the entries whose tag or insert text starts with the typed word
 // (all entries for an empty word).
 QStringList completionRows(const QString &typed);

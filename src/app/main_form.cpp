@@ -496,33 +496,31 @@ void TMainForm::Zobrazit_vsePCClick()
         }
 }
 
+bool TMainForm::flipDock(const char *dockName, const char *menuItem)
+{
+    QDockWidget *target = dock(text(dockName));
+    const bool shown = !target->isVisibleTo(this);
+    target->setVisible(shown);
+    if (QAction *item = action(text(menuItem)))
+        item->setChecked(shown);
+    return shown;
+}
+
 void TMainForm::Panel_barevClick()
 {
-    QDockWidget *colourDock = dock(QStringLiteral("TBToolbar_PanelBarev"));
-    const bool shown = !colourDock->isVisibleTo(this);
-    colourDock->setVisible(shown);
-    if (QAction *item = action(QStringLiteral("Panel_barev")))
-        item->setChecked(shown);
+    flipDock("TBToolbar_PanelBarev", "Panel_barev");
 }
 
 void TMainForm::Panel_zdrojuClick()
 {
-    QDockWidget *fileDock = dock(QStringLiteral("TBToolbar_File"));
-    const bool shown = !fileDock->isVisibleTo(this);
+    const bool shown = flipDock("TBToolbar_File", "Panel_zdroju");
     if (QMenu *where = menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju")))
         where->menuAction()->setEnabled(shown);
-    fileDock->setVisible(shown);
-    if (QAction *item = action(QStringLiteral("Panel_zdroju")))
-        item->setChecked(shown);
 }
 
 void TMainForm::PanelrychlevkladaniClick()
 {
-    QDockWidget *quickDock = dock(QStringLiteral("TBToolbar_FastPaste"));
-    const bool shown = !quickDock->isVisibleTo(this);
-    quickDock->setVisible(shown);
-    if (QAction *item = action(QStringLiteral("Panelrychlevkladani")))
-        item->setChecked(shown);
+    flipDock("TBToolbar_FastPaste", "Panelrychlevkladani");
 }
 
 void TMainForm::dockFilePanel(Qt::DockWidgetArea area)

@@ -65,6 +65,8 @@ private:
     // Panel and palette commands.
     void togglePaletteTab(int index);
     void Zobrazit_vsePCClick();
+    // Flips a dock's visibility and sets its menu item's check mark; returns the new visibility.
+    bool flipDock(const char *dockName, const char *menuItem);
     void Panel_barevClick();
     void Panel_zdrojuClick();
     void PanelrychlevkladaniClick();

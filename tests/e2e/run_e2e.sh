@@ -28,7 +28,7 @@ wait_for_window() { # name, seconds
   return 1
 }
 
-"$work/velinor" &
+QT_QPA_PLATFORM=xcb "$work/velinor" &
 pid=$!
 main=$(wait_for_window "^Velinor 1.0" 20) || fail "the main window did not appear"
 sleep 0.5
