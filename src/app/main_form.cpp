@@ -5,6 +5,7 @@
 #include "app/hint_text.h"
 #include "app/layout_records.h"
 #include "app/main_window_builder.h"
+#include "app/command_modules.h"
 #include "app/palette_control.h"
 #include "app/ruler.h"
 #include "app/settings.h"
@@ -156,6 +157,8 @@ void TMainForm::registerCommands()
         const int index = int(&tab - paletteLayout().data());
         add(tab.viewCommand, [this, index] { togglePaletteTab(index); });
     }
+    // The command modules of the other subsystems.
+    registerCommandModules(*this, m_commands);
 }
 
 QAction *TMainForm::action(const QString &objectName) const
@@ -379,6 +382,30 @@ TChildForm *TMainForm::createChild()
     const QSize area = m_mdiArea->viewport()->size();
     window->resize(std::max(480, area.width() * 3 / 4), std::max(320, area.height() * 3 / 4));
     window->show();
+    return child;
+}
+
+TChildForm *TMainForm::openDocument(const QString &path, const QString &caption, DocumentLanguage language)
+{
+    TChildForm *child = createChild();
+    try {
+        child->editor()->loadFile(path);
+    } catch (...) {
+        // Nothing half-made stays behind: a window showing other text under the file's name could
+        // later overwrite the real file.
+        if (QWidget *window = child->parentWidget())
+            window->close();
+        throw;
+    }
+    child->setWindowTitle(caption);
+    child->editor()->setHighlighter(highlighterOf(language));
+    setLanguagePanel(languagePanelText(language), false);
+    if (auto *window = qobject_cast<QMdiSubWindow *>(child->parentWidget())) {
+        window->showMaximized();
+        m_mdiArea->setActiveSubWindow(window);
+    }
+    child->editor()->setFocus();
+    AktualizujStavovyRadek(child);
     return child;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/command_registry.h"
+#include "app/document_language.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -31,6 +32,12 @@ public:
     void VypisTag(const QString &text);
 
     TChildForm *createChild();
+    // A new maximised, active document window named `caption` holding the file's text in the given
+    // language. Raises "Cannot open file %s" (and opens nothing) when the file cannot be read.
+    TChildForm *openDocument(const QString &path, const QString &caption, DocumentLanguage language);
+    // The application-wide counter of new documents: adds one and returns the new value.
+    int nextDocumentNumber() { return ++m_newDocumentCounter; }
+    CommandRegistry &commandRegistry() { return m_commands; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
     VelinorStatusBar *statusPanels() const { return m_statusBar; }
     PaletteControl *palette() const { return m_palette; }
