@@ -181,14 +181,14 @@ void TChildForm::completionChosen(int id, const QString &row)
 
 bool TChildForm::FormCloseQuery()
 {
-    if (!m_editor->isModified())
+    if (!m_editor->isModified() || m_closeConfirmed)
         return true;
     const auto answer = QMessageBox::question(this, QStringLiteral("Potvrzení"),
                                               QStringLiteral("Uložit změny provedené v souboru?"),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return true;
-    const QString path = m_mainForm->askSavePath(windowTitle());
+    const QString path = m_mainForm->askSavePath(QString());
     if (path.isEmpty())
         return false; // the save was cancelled: keep the window and its text
     try {

@@ -39,6 +39,8 @@ public:
 
     // The close check: false keeps the window open.
     bool FormCloseQuery();
+    // The user has already been asked about this window's changes (Close, Close all).
+    void setCloseConfirmed() { m_closeConfirmed = true; }
 
 signals:
     void completionListShown();
@@ -60,4 +62,5 @@ private:
     QTimer *m_completionTimer;
     std::array<QAction *, kDocumentLanguageCount> m_languageActions{};
     bool m_shown = false;
+    bool m_closeConfirmed = false;
 };

@@ -1,9 +1,10 @@
 #include "app/command_modules.h"
 
+#include "files/file_commands.h"
+
 // One line per subsystem.
 
 void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
 {
-    (void)mainForm;
-    (void)registry;
+    registerFileCommands(mainForm, registry);
 }

@@ -6,6 +6,7 @@
 #include "app/layout_records.h"
 #include "app/main_window_builder.h"
 #include "app/command_modules.h"
+#include "files/file_commands.h"
 #include "app/palette_control.h"
 #include "app/ruler.h"
 #include "app/settings.h"
@@ -261,9 +262,8 @@ void TMainForm::buildDocks()
     fileDock->setObjectName(QStringLiteral("TBToolbar_File"));
     fileDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     fileDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    auto *filePanel = new QWidget(fileDock);
-    filePanel->setObjectName(QStringLiteral("FilePanel"));
-    filePanel->setMinimumWidth(180);
+    QWidget *filePanel = createFilePanel(*this, fileDock);
+    filePanel->setMinimumWidth(200);
     fileDock->setWidget(filePanel);
     addDockWidget(Qt::RightDockWidgetArea, fileDock);
 
@@ -382,6 +382,7 @@ TChildForm *TMainForm::createChild()
     const QSize area = m_mdiArea->viewport()->size();
     window->resize(std::max(480, area.width() * 3 / 4), std::max(320, area.height() * 3 / 4));
     window->show();
+    m_mdiArea->setActiveSubWindow(window);
     return child;
 }
 
@@ -432,7 +433,7 @@ void TMainForm::VypisTag(const QString &text)
 QString TMainForm::askSavePath(const QString &suggestedName)
 {
     QString filter = m_lastSaveFilter;
-    const QString start = m_lastSavePath.isEmpty() ? suggestedName : m_lastSavePath;
+    const QString start = suggestedName.isEmpty() ? m_lastSavePath : suggestedName;
     const QString path = QFileDialog::getSaveFileName(this, QString(), start, text(kDocumentFilters), &filter,
                                                       QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {

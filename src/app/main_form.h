@@ -50,6 +50,7 @@ public:
     void AktualizujStavovyRadek(TChildForm *child);
     void flipModePanel();
     void setLanguagePanel(const QString &text, bool bold);
+    // The save dialog, starting from the given name (or the name it last held); empty when cancelled.
     QString askSavePath(const QString &suggestedName);
     void reportSavedAsUtf8(const QString &path);
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The texts new documents start from. Lines are joined by a single carriage return; no template
+// ends with a line break.
+QString htmlTemplate();   // HTML 4.01 Transitional
+QString xhtmlTemplate();  // XHTML 1.0 Strict
+QString cssTemplate();
+QString javaScriptTemplate();
+QString phpTemplate();
+QString xmlTemplate();
+
+// How a template goes into a new window: its whole text set (no undo step, not modified, caret at
+// the start), or inserted at the caret of an emptied window (one undo step, modified, caret after it).
+enum class TemplatePlacement { Replace, Insert };
+
+// The languages a new document may get (the document windows' DocumentLanguage, kept free of
+// widgets here).
+enum class NewDocumentLanguage { Html, Xhtml, Css, JavaScript, Php, Sql, Xml };
+
+// One kind of the new-document dialog.
+struct NewDocumentKind
+{
+    const char *listItem;
+    TemplatePlacement placement;
+    QString (*text)();
+    std::optional<NewDocumentLanguage> highlighter; // nothing: the window keeps its initial one
+    NewDocumentLanguage panel;                      // the language panel's text
+    const char *extension;
+};
+
+const std::vector<NewDocumentKind> &newDocumentKinds();

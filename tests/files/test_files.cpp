@@ -1,0 +1,448 @@
+#include "app/child_form.h"
+#include "app/main_form.h"
+#include "app/status_bar.h"
+#include "base/program_folder.h"
+#include "editor/syntax_edit.h"
+#include "files/file_commands.h"
+#include "files/kind_rules.h"
+#include "files/templates.h"
+#include "base/velinor_error.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Acts on the next modal window as soon as it shows (the code under test runs exec()).
+void onNextModal(std::function<void(QWidget *)> action)
+{
+    QTimer::singleShot(0, [action] {
+        QWidget *modal = nullptr;
+        QTRY_VERIFY((modal = QApplication::activeModalWidget()) != nullptr);
+        action(modal);
+    });
+}
+
+// Clicks a message box's button and records its text.
+std::function<void(QWidget *)> answer(QMessageBox::StandardButton button, QStringList *texts)
+{
+    return [button, texts](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            modal->close();
+            return;
+        }
+        texts->append(box->text());
+        if (QAbstractButton *b = box->button(button))
+            b->click();
+        else
+            box->close();
+    };
+}
+
+struct Fixture
+{
+    QTemporaryDir folder;
+    TMainForm *mainForm = nullptr;
+    FileCommands *files = nullptr;
+
+    Fixture()
+    {
+        ProgramFolder::setPath(folder.path());
+        mainForm = new TMainForm;
+        mainForm->resize(1000, 700);
+        mainForm->show();
+        mainForm->createChild(); // the start-up document "Novy1.html"
+        files = mainForm->findChild<FileCommands *>(QStringLiteral("FileCommands"));
+    }
+    ~Fixture()
+    {
+        for (QMdiSubWindow *window : mainForm->mdiArea()->subWindowList())
+            if (auto *child = qobject_cast<TChildForm *>(window->widget()))
+                child->setCloseConfirmed();
+        delete mainForm;
+        ProgramFolder::setPath(QString());
+    }
+    QString path(const QString &name) const { return folder.filePath(name); }
+    QString panel(VelinorStatusBar::Panel p) const { return mainForm->statusPanels()->panelText(p); }
+    int windows() const { return int(mainForm->mdiArea()->subWindowList().size()); }
+};
+
+} // namespace
+
+class TestFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void kindRules_data();
+    void kindRules();
+    void openChoosesHighlighterFromPath_data();
+    void openChoosesHighlighterFromPath();
+    void filePanelOpensOneWindowPerRule();
+    void newThenSaveWritesTheTemplate();
+    void saveAsWritesExactlyThePathTyped();
+    void saveWritesAnOpenedFileBack();
+    void counterIsSharedByAllNewDocuments();
+    void newDocumentKinds_data();
+    void newDocumentKinds();
+    void dialogOkWithoutSelectionStaysOpen();
+    void unreadableFileOpensNothing();
+    void failedSaveKeepsWindowAndOldFile();
+    void projectsFolderThatCannotBeMade();
+    void closeAsksOnce();
+    void printWritesAPage();
+};
+
+void TestFiles::kindRules_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QList<int>>("kinds");
+    const int html = int(FileKind::Html), css = int(FileKind::Css), js = int(FileKind::JavaScript);
+    const int php = int(FileKind::Php), xml = int(FileKind::Xml);
+    QTest::newRow("upper case") << "C:\\web\\INDEX.HTML" << QList<int>{};
+    QTest::newRow("stylesheet") << "/web/styles.css" << QList<int>{css};
+    QTest::newRow("json contains .js") << "/web/script.json" << QList<int>{js};
+    QTest::newRow("xhtml has neither .html nor .htm") << "/web/a.xhtml" << QList<int>{};
+    QTest::newRow("folder name counts") << "/web/old.htm/site.css" << QList<int>{html, css};
+    QTest::newRow("text file") << "/web/readme.txt" << QList<int>{};
+    QTest::newRow("php3") << "/web/x.php3" << QList<int>{php};
+    QTest::newRow("xslt") << "/web/a.xslt" << QList<int>{xml};
+}
+
+void TestFiles::kindRules()
+{
+    QFETCH(QString, path);
+    QFETCH(QList<int>, kinds);
+    QList<int> found;
+    for (FileKind kind : matchingKinds(path))
+        found.append(int(kind));
+    QCOMPARE(found, kinds);
+}
+
+void TestFiles::openChoosesHighlighterFromPath_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("highlighter");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("css") << "styles.css" << int(Highlighter::Css) << "Css" << false;
+    QTest::newRow("upper case html") << "INDEX.HTML" << int(Highlighter::Html) << QString::fromUtf8("NEZNÁMÝ SOUBOR") << true;
+    QTest::newRow("json") << "script.json" << int(Highlighter::JavaScript) << "JavaScript" << false;
+    QTest::newRow("php") << "galerie.php" << int(Highlighter::Php) << "PHP" << false;
+}
+
+void TestFiles::openChoosesHighlighterFromPath()
+{
+    QFETCH(QString, name);
+    QFETCH(int, highlighter);
+    QFETCH(QString, panel);
+    QFETCH(bool, bold);
+    Fixture f;
+    writeFile(f.path(name), "a {}\r\nb\r\n");
+    f.files->openFile(f.path(name));
+    TChildForm *child = f.mainForm->ActiveChild();
+    QVERIFY(child);
+    QCOMPARE(child->windowTitle(), f.path(name));
+    QCOMPARE(int(child->editor()->highlighter()), highlighter);
+    QCOMPARE(f.panel(VelinorStatusBar::Language), panel);
+    QCOMPARE(f.mainForm->statusPanels()->isPanelBold(VelinorStatusBar::Language), bold);
+    QCOMPARE(child->editor()->lines(), QStringList({"a {}", "b"}));
+    QVERIFY(!child->editor()->isModified());
+    QCOMPARE(child->editor()->caret(), (TextPosition{1, 1}));
+    QCOMPARE(f.windows(), 2);
+}
+
+void TestFiles::filePanelOpensOneWindowPerRule()
+{
+    Fixture f;
+    QVERIFY(QDir(f.folder.path()).mkpath(QStringLiteral("old.htm")));
+    writeFile(f.path(QStringLiteral("old.htm/site.css")), "p {}\n");
+    writeFile(f.path(QStringLiteral("readme.txt")), "text\n");
+
+    f.files->FileListBoxDblClick(f.path(QStringLiteral("readme.txt")));
+    QCOMPARE(f.windows(), 1);
+
+    f.files->FileListBoxDblClick(f.path(QStringLiteral("old.htm/site.css")));
+    const QList<QMdiSubWindow *> windows = f.mainForm->mdiArea()->subWindowList();
+    QCOMPARE(windows.size(), 3);
+    auto childAt = [&](int i) { return qobject_cast<TChildForm *>(windows.at(i)->widget()); };
+    QCOMPARE(childAt(1)->windowTitle(), QStringLiteral("site.css"));
+    QCOMPARE(childAt(2)->windowTitle(), QStringLiteral("site.css"));
+    QCOMPARE(childAt(1)->editor()->highlighter(), Highlighter::Html);
+    QCOMPARE(childAt(2)->editor()->highlighter(), Highlighter::Css);
+    QCOMPARE(childAt(2)->editor()->lines(), QStringList{"p {}"});
+}
+
+void TestFiles::newThenSaveWritesTheTemplate()
+{
+    Fixture f;
+    f.files->NewClick();
+    TChildForm *child = f.mainForm->ActiveChild();
+    QCOMPARE(child->windowTitle(), QStringLiteral("Novy2.html"));
+    QVERIFY(!child->editor()->isModified());
+    QCOMPARE(child->editor()->caret(), (TextPosition{11, 8}));
+    QTRY_COMPARE(f.panel(VelinorStatusBar::State), QString::fromUtf8("NEZMĚNĚNO"));
+
+    f.files->UlozitClick();
+    QByteArray expected = htmlTemplate().toLatin1();
+    expected.replace('\r', "\r\n");
+    expected += "\r\n";
+    QCOMPARE(readFile(f.path(QStringLiteral("projekty/Novy2.html"))), expected);
+    QVERIFY(expected.contains("<meta name=\"generator\" content=\"Velinor verze 1.0\">\r\n"));
+    QCOMPARE(child->windowTitle(), QStringLiteral("Novy2.html"));
+}
+
+void TestFiles::saveAsWritesExactlyThePathTyped()
+{
+    Fixture f;
+    const QString target = f.path(QStringLiteral("x"));
+    QString suggested;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        auto *name = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (!name) {
+            modal->close();
+            return;
+        }
+        suggested = name->text();
+        name->setText(target);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    f.files->Ulozit_jakoClick();
+    QCOMPARE(suggested, QStringLiteral("Novy1.html")); // the caption goes into the name field
+    QVERIFY(readFile(target).startsWith("<!DOCTYPE HTML PUBLIC"));
+    QCOMPARE(QDir(f.folder.path()).entryList(QStringList{QStringLiteral("x*")}, QDir::Files), QStringList{"x"});
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy1.html"));
+}
+
+void TestFiles::saveWritesAnOpenedFileBack()
+{
+    Fixture f;
+    const QString path = f.path(QStringLiteral("page.htm"));
+    writeFile(path, "<p>old</p>\n");
+    f.files->openFile(path);
+    SyntaxEdit *editor = f.mainForm->ActiveEditor();
+    editor->setCaretColumn(4);
+    editor->insert(QStringLiteral("new "));
+    f.files->UlozitClick();
+    QCOMPARE(readFile(path), QByteArray("<p>new old</p>\n")); // its own line break, its own path
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("projekty/page.htm"))));
+}
+
+void TestFiles::counterIsSharedByAllNewDocuments()
+{
+    Fixture f;
+    f.files->createNewDocument(5); // PHP
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy2.php"));
+    f.files->NewClick();
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy3.html"));
+    f.files->SablonaXMLClick();
+    f.files->SablonaXMLClick();
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy5.xml"));
+    QCOMPARE(f.mainForm->ActiveEditor()->lines(), QStringList{xmlTemplate()});
+    f.files->SablonaHTMLClick();
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy6.html"));
+    QVERIFY(f.mainForm->ActiveEditor()->isModified());
+
+    onNextModal([](QWidget *modal) {
+        auto *list = modal->findChild<QListWidget *>(QStringLiteral("ListBoxNewFile"));
+        auto *ok = modal->findChild<QPushButton *>(QStringLiteral("OKSelectNewDocumentForm"));
+        if (!list || !ok) {
+            modal->close();
+            return;
+        }
+        list->setCurrentRow(6); // "SQL (MySQL)"
+        ok->click();
+    });
+    f.files->NoveClick();
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy7.sql"));
+    QCOMPARE(f.mainForm->ActiveEditor()->lineCount(), 0);
+    QTRY_COMPARE(f.panel(VelinorStatusBar::Position), QStringLiteral("1/1 : 0/0"));
+    QCOMPARE(f.panel(VelinorStatusBar::Language), QStringLiteral("SQL"));
+}
+
+void TestFiles::newDocumentKinds_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<TextPosition>("caret");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("highlighter");
+    const auto H = int(Highlighter::Html);
+    QTest::newRow("CSS") << 0 << "Novy2.css" << "/* CSS Document */" << 1 << TextPosition{1, 1} << false << "Css" << int(Highlighter::Css);
+    QTest::newRow("HTML multihighlighter") << 1 << "Novy2.html" << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" << 11 << TextPosition{11, 8} << true << "HTML dokument" << H;
+    QTest::newRow("HTML document") << 2 << "Novy2.html" << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" << 11 << TextPosition{11, 8} << true << "HTML dokument" << H;
+    QTest::newRow("XHTML document") << 3 << "Novy2.html" << "<?xml version=\"1.0\"?>" << 12 << TextPosition{12, 8} << true << "XHTML dokument" << H;
+    QTest::newRow("JavaScript") << 4 << "Novy2.java" << "// JavaScript Document" << 1 << TextPosition{1, 1} << false << "JavaScript" << int(Highlighter::JavaScript);
+    QTest::newRow("PHP") << 5 << "Novy2.php" << "<?php" << 3 << TextPosition{1, 1} << false << "PHP" << int(Highlighter::Php);
+    QTest::newRow("SQL") << 6 << "Novy2.sql" << "" << 0 << TextPosition{1, 1} << false << "SQL" << int(Highlighter::Sql);
+    QTest::newRow("XML") << 7 << "Novy2.xml" << "<?xml version=\"1.0\" encoding=\"windows-1250\"?>" << 1 << TextPosition{1, 1} << false << "XML" << int(Highlighter::Xml);
+}
+
+void TestFiles::newDocumentKinds()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, caption);
+    QFETCH(QString, firstLine);
+    QFETCH(int, lineCount);
+    QFETCH(TextPosition, caret);
+    QFETCH(bool, modified);
+    QFETCH(QString, panel);
+    QFETCH(int, highlighter);
+    Fixture f;
+    f.files->createNewDocument(kind);
+    TChildForm *child = f.mainForm->ActiveChild();
+    SyntaxEdit *editor = child->editor();
+    QCOMPARE(child->windowTitle(), caption);
+    QCOMPARE(editor->line(0), firstLine);
+    QCOMPARE(editor->lineCount(), lineCount);
+    QCOMPARE(editor->caret(), caret);
+    QCOMPARE(editor->isModified(), modified);
+    QCOMPARE(f.panel(VelinorStatusBar::Language), panel);
+    QCOMPARE(int(editor->highlighter()), highlighter);
+    if (kind == 3) {
+        QCOMPARE(editor->line(1), QStringLiteral("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\""
+                                                 "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">"));
+        QCOMPARE(editor->line(2), QStringLiteral("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"cs\" lang=\"cs\">"));
+    }
+    if (modified) { // inserted: one undo step empties the document
+        editor->undo();
+        QCOMPARE(editor->text(), QStringLiteral("\r\n"));
+    } else {
+        editor->undo();
+        QCOMPARE(editor->line(0), firstLine); // replaced: nothing to undo
+    }
+}
+
+void TestFiles::dialogOkWithoutSelectionStaysOpen()
+{
+    Fixture f;
+    bool stayedOpen = false;
+    onNextModal([&](QWidget *modal) {
+        auto *ok = modal->findChild<QPushButton *>(QStringLiteral("OKSelectNewDocumentForm"));
+        auto *cancel = modal->findChild<QPushButton *>(QStringLiteral("StornoSelectNewDocumentForm"));
+        if (!ok || !cancel) {
+            modal->close();
+            return;
+        }
+        ok->click();
+        stayedOpen = modal->isVisible();
+        cancel->click();
+    });
+    f.files->NoveClick();
+    QVERIFY(stayedOpen);
+    QCOMPARE(f.windows(), 1);
+    f.files->NewClick();
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy2.html")); // counter unchanged
+}
+
+void TestFiles::unreadableFileOpensNothing()
+{
+    Fixture f;
+    const QString missing = f.path(QStringLiteral("gone.html"));
+    try {
+        f.files->openFile(missing);
+        QFAIL("no error for a missing file");
+    } catch (const VelinorError &error) {
+        QCOMPARE(error.message(), QStringLiteral("Cannot open file %1").arg(missing));
+    }
+    // No window is left under the file's name (a later save would overwrite the real file).
+    QTRY_COMPARE(f.windows(), 1);
+    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy1.html"));
+}
+
+void TestFiles::failedSaveKeepsWindowAndOldFile()
+{
+    Fixture f;
+    // The target is a folder: the write fails and nothing is lost.
+    QVERIFY(QDir(f.folder.path()).mkpath(QStringLiteral("projekty/Novy1.html")));
+    writeFile(f.path(QStringLiteral("projekty/Novy1.html/keep.txt")), "keep");
+    QStringList texts;
+    onNextModal(answer(QMessageBox::Ok, &texts));
+    f.files->UlozitClick();
+    QTRY_COMPARE(texts.size(), 1);
+    QCOMPARE(texts.first(), QStringLiteral("Cannot create file %1").arg(f.path(QStringLiteral("projekty/Novy1.html"))));
+    QCOMPARE(readFile(f.path(QStringLiteral("projekty/Novy1.html/keep.txt"))), QByteArray("keep"));
+    QCOMPARE(f.windows(), 1);
+
+    // Save all stops at the first failure.
+    f.files->NewClick();
+    texts.clear();
+    onNextModal(answer(QMessageBox::Ok, &texts));
+    f.files->UlozitvseClick();
+    QTRY_COMPARE(texts.size(), 1);
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("projekty/Novy2.html"))));
+}
+
+void TestFiles::projectsFolderThatCannotBeMade()
+{
+    Fixture f;
+    writeFile(f.path(QStringLiteral("projekty")), "a file where the folder should be");
+    f.files->UlozitClick();
+    f.files->UlozitvseClick();
+    QCOMPARE(QApplication::activeModalWidget(), nullptr); // nothing shown
+    QCOMPARE(readFile(f.path(QStringLiteral("projekty"))), QByteArray("a file where the folder should be"));
+}
+
+void TestFiles::closeAsksOnce()
+{
+    Fixture f;
+    f.mainForm->ActiveEditor()->insert(QStringLiteral("x"));
+    QStringList texts;
+    onNextModal(answer(QMessageBox::No, &texts));
+    f.files->ZavritClick();
+    QTRY_COMPARE(f.windows(), 0);
+    QCOMPARE(texts, QStringList{QString::fromUtf8("Uložit změny provedené v souboru?")});
+
+    // Close all names each modified document in its question.
+    f.files->NewClick();
+    f.mainForm->ActiveEditor()->insert(QStringLiteral("y"));
+    texts.clear();
+    onNextModal(answer(QMessageBox::No, &texts));
+    QVERIFY(f.files->ZavritvseClick());
+    QCOMPARE(texts, QStringList{QString::fromUtf8("Chcete uložit změny provedené v souboru\nNovy2.html?")});
+    QCOMPARE(f.windows(), 0);
+}
+
+void TestFiles::printWritesAPage()
+{
+    Fixture f;
+    const QString pdf = f.path(QStringLiteral("page.pdf"));
+    f.files->printer().setOutputFormat(QPrinter::PdfFormat);
+    f.files->printer().setOutputFileName(pdf);
+    f.files->TiskClick();
+    const QByteArray bytes = readFile(pdf);
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY(bytes.size() > 2000);
+    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+}
+
+QTEST_MAIN(TestFiles)
+#include "test_files.moc"
