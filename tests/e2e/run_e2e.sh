@@ -37,11 +37,24 @@ xdotool type --delay 30 "Žluťoučký kůň <b>"
 sleep 0.5
 import -window root "$shot"
 
-# Quit through the menu: Alt+S opens "&Soubor", C is "Kone&c".
+# A new HTML document from the toolbar's first button, a word typed after its last line, then
+# "&Uložit" (Ctrl+S) into projekty/.
+xdotool mousemove 16 34 click 1
+sleep 1
+xdotool type --delay 30 "Ahoj"
+xdotool key ctrl+s
+for _ in $(seq 1 50); do [[ -f "$work/projekty/Novy2.html" ]] && break; sleep 0.1; done
+[[ -f "$work/projekty/Novy2.html" ]] || fail "Ctrl+S did not save projekty/Novy2.html"
+
+# Quit through the menu: Alt+S opens "&Soubor", C is "Kone&c"; No to every save question.
 xdotool key --delay 100 alt+s c
-question=$(wait_for_window "^Potvrzení" 10) || fail "no save question for the modified document"
-xdotool windowfocus --sync "$question" 2>/dev/null || true
-xdotool key n
+question=$(wait_for_window "^Potvrzení" 10) || fail "no save question for the modified documents"
+while [[ -n "$question" ]]; do
+  xdotool windowfocus --sync "$question" 2>/dev/null || true
+  xdotool key n
+  sleep 0.5
+  question=$(xdotool search --onlyvisible --name "^Potvrzení" 2>/dev/null | head -n 1 || true)
+done
 for _ in $(seq 1 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
@@ -58,6 +71,12 @@ ini="$work/setup/setup.ini"
 [[ -f "$ini" ]] || { echo "e2e: setup/setup.ini was not written"; exit 1; }
 tr -d '\r' < "$ini" | grep -A1 -x '\[Panel_nastroju\]' | grep -qx 'Checked=0' || { echo "e2e: Panel_nastroju/Checked is not 0"; cat "$ini"; exit 1; }
 tr -d '\r' < "$ini" | grep -A1 -x '\[TBToolbar_PanelControl\]' | grep -qx 'Visible=1' || { echo "e2e: TBToolbar_PanelControl/Visible is not 1"; cat "$ini"; exit 1; }
+expected=$(printf '%s\r\n' '<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">' '<html>' '  <head>' \
+  '  <meta http-equiv="content-type" content="text/html; charset=windows-1250">' \
+  '  <meta name="generator" content="Velinor verze 1.0">' '  <title></title>' '  </head>' '  <body>' '' \
+  '  </body>' '</html>Ahoj' | od -An -tx1)
+actual=$(od -An -tx1 < "$work/projekty/Novy2.html")
+[[ "$actual" == "$expected" ]] || { echo "e2e: projekty/Novy2.html holds other bytes:"; cat -A "$work/projekty/Novy2.html"; exit 1; }
 colours=$(identify -format '%k' "$shot")
 (( colours > 20 )) || { echo "e2e: the screenshot looks empty ($colours colours)"; exit 1; }
 echo "e2e: passed; screenshot in $shot"
