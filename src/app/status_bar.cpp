@@ -13,6 +13,10 @@ VelinorStatusBar::VelinorStatusBar(QWidget *parent) : QStatusBar(parent)
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(false);
     setMouseTracking(true);
+    // Small enough that the longest texts ("NEZMĚNĚNO", "OVERWRITE") fit their fixed-width panels.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     m_texts = {QStringLiteral("0:0/0:0"), QString::fromUtf8(kStateUnmodified), QStringLiteral("HTML dokument"),
                QString::fromUtf8(kModeInsert), QString()};
     m_bold = {false, false, false, false, true};
