@@ -1,5 +1,6 @@
 #include "app/command_modules.h"
 
+#include "app/options_form.h"
 #include "files/file_commands.h"
 
 // One line per subsystem.
@@ -7,4 +8,5 @@
 void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
 {
     registerFileCommands(mainForm, registry);
+    registerOptionsCommand(mainForm, registry);
 }
