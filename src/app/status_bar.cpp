@@ -16,6 +16,7 @@ VelinorStatusBar::VelinorStatusBar(QWidget *parent) : QStatusBar(parent)
     // Small enough that the longest texts ("NEZMĚNĚNO", "OVERWRITE") fit their fixed-width panels.
     QFont small = font();
     small.setPointSize(8);
+    small.setStretch(QFont::SemiCondensed);
     setFont(small);
     m_texts = {QStringLiteral("0:0/0:0"), QString::fromUtf8(kStateUnmodified), QStringLiteral("HTML dokument"),
                QString::fromUtf8(kModeInsert), QString()};
