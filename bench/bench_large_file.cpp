@@ -141,6 +141,16 @@ int main(int argc, char *argv[])
                                       {"at the end", editor.lineCount()}}) {
         editor.setCaretLine(line);
         editor.repaint();
+        std::vector<double> moves;
+        for (int run = 0; run < 9; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(&editor, Qt::Key_Right);
+            editor.repaint();
+            moves.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::printf("moving the caret %s of the document (arrow key and repaint): median %.1f ms\n", where,
+                    median(moves));
         std::vector<double> keys;
         for (int run = 0; run < 9; ++run) {
             QElapsedTimer timer;

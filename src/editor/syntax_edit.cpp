@@ -2,11 +2,13 @@
 
 #include "editor/edit.h"
 #include "editor/line_buffer.h"
+#include "editor/syntax_edit_accessible.h"
 
 #include <Qsci/qscilexer.h>
 
 #include "base/velinor_error.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -36,6 +38,7 @@ constexpr unsigned long kUtf32Index = QsciScintillaBase::SC_LINECHARACTERINDEX_U
 
 SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
 {
+    SyntaxEditAccessible::install();
     SendScintilla(SCI_SETPASTECONVERTENDINGS, 1UL);
     SendScintilla(SCI_SETVIRTUALSPACEOPTIONS,
                   static_cast<unsigned long>(SCVS_USERACCESSIBLE | SCVS_RECTANGULARSELECTION));
@@ -65,7 +68,17 @@ SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
     setHighlighter(Highlighter::Html);
     setNonPrintableVisible(false);
 
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { emit statusChanged(); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+        if (QAccessible::isActive()) {
+            if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(this)) {
+                if (QAccessibleTextInterface *text = accessible->textInterface()) {
+                    QAccessibleTextCursorEvent event(this, text->cursorPosition());
+                    QAccessible::updateAccessibility(&event);
+                }
+            }
+        }
+        emit statusChanged();
+    });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char *text, int length, int linesAdded, int, int, int, int, int) {
                 onModified(position, type, text, length, linesAdded);

@@ -9,6 +9,7 @@
 
 #include <Qsci/qscilexerhtml.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -70,6 +71,7 @@ private slots:
     void editorViewGeometry();
     void editorInsertKeyTogglesOverwrite();
     void badInputNeverCrashes();
+    void accessibleTextUsesCharacterOffsets();
 };
 
 void TestEditor::contract_data()
@@ -382,6 +384,33 @@ void TestEditor::badInputNeverCrashes()
     editor.insert(QStringLiteral("<end>"));
     QVERIFY(editor.line(editor.lineCount() - 1).endsWith(QStringLiteral("x<end>")));
     QVERIFY(!editor.saveFile(dir.filePath(QStringLiteral("out.bin"))));
+}
+
+void TestEditor::accessibleTextUsesCharacterOffsets()
+{
+    SyntaxEdit editor;
+    editor.setText(QString::fromUtf8("žluťoučký\r\nkůň 😀 x\r\n"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&editor);
+    QVERIFY(accessible);
+    QAccessibleTextInterface *text = accessible->textInterface();
+    QVERIFY(text);
+    QVERIFY(accessible->editableTextInterface());
+    QCOMPARE(text->characterCount(), 9 + 1 + 7); // "\n" between the lines counts one
+    QCOMPARE(text->text(10, 13), QString::fromUtf8("kůň"));
+    QCOMPARE(text->text(14, 15), QString::fromUtf8("😀"));
+    editor.setCaretLine(2);
+    editor.setCaretColumn(4);
+    QCOMPARE(text->cursorPosition(), 13);
+    text->setCursorPosition(3);
+    QCOMPARE(editor.caret(), (TextPosition{1, 4}));
+    text->setSelection(0, 10, 13);
+    QCOMPARE(editor.selectedText(), QString::fromUtf8("kůň"));
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    QCOMPARE(start, 10);
+    QCOMPARE(end, 13);
+    accessible->editableTextInterface()->replaceText(10, 13, QStringLiteral("pes"));
+    QCOMPARE(editor.line(1), QString::fromUtf8("pes 😀 x"));
 }
 
 QTEST_MAIN(TestEditor)
