@@ -1,6 +1,7 @@
 #include "app/command_modules.h"
 
 #include "app/options_form.h"
+#include "commands/tag_commands.h"
 #include "files/file_commands.h"
 
 // One line per subsystem.
@@ -9,4 +10,5 @@ void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
 {
     registerFileCommands(mainForm, registry);
     registerOptionsCommand(mainForm, registry);
+    registerTagCommands(mainForm, registry);
 }

@@ -29,11 +29,12 @@ struct MenuEntry
 
 struct ToolButtonEntry
 {
-    enum class Kind { Button, Divider, Edit, Label };
+    enum class Kind { Button, Divider, Edit, ComboBox, Label };
 
     Kind kind = Kind::Button;
     const char *objectName = "";
     const char *caption = "";    // palette buttons show their caption; a label's text; an edit's initial text
+                                 // (ComboBox: an editable field whose list its commands fill)
     const char *hint = "";
     const char *command = "";
     const char *dropDownMenu = ""; // objectName of a drop-down menu the button opens (PopupMenu_Hn, Br_PopupMenu)

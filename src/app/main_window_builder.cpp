@@ -4,6 +4,7 @@
 #include "app/hint_text.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -121,6 +122,18 @@ void MainWindowBuilder::fillToolBar(QToolBar *toolBar, const std::vector<ToolBut
             edit->setObjectName(text(entry.objectName));
             edit->setMaximumWidth(120);
             toolBar->addWidget(edit);
+            break;
+        }
+        case ToolButtonEntry::Kind::ComboBox: {
+            auto *combo = new QComboBox(toolBar);
+            combo->setObjectName(text(entry.objectName));
+            combo->setEditable(true);
+            // The list holds only what the commands put there, and the text stays as typed.
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
+            combo->setEditText(text(entry.caption));
+            combo->setMinimumWidth(120);
+            toolBar->addWidget(combo);
             break;
         }
         case ToolButtonEntry::Kind::Button: {

@@ -33,6 +33,14 @@ ToolButtonEntry edit(const char *name, const char *text)
     return e;
 }
 
+ToolButtonEntry comboBox(const char *name)
+{
+    ToolButtonEntry e;
+    e.kind = ToolButtonEntry::Kind::ComboBox;
+    e.objectName = name;
+    return e;
+}
+
 ToolButtonEntry label(const char *name, const char *text)
 {
     ToolButtonEntry e;
@@ -107,7 +115,7 @@ const std::vector<PaletteTab> &paletteLayout()
             button("ToolButton_Odkazy_NAME", "NAME", "Kotva místního odkazu", "ToolButton_Odkazy_NAMEClick"),
             // The name shared by LOCAL and NAME: an editable field whose drop-down list the
             // local-link commands fill with the names used so far.
-            edit("Link_ComboBox", ""),
+            comboBox("Link_ComboBox"),
         }},
 
         {"TabSheet_Seznamy", "Seznamy", "PageControl_Seznamy", "Seznamy", "PageControl_SeznamyClick", "CheckBox_Seznamy", {

@@ -1,0 +1,48 @@
+#include "commands/local_links.h"
+
+#include "base/ini_file.h"
+
+namespace {
+
+Edit linkElement(const QString &attributes)
+{
+    return Edit().insert(QStringLiteral("<a") + attributes + QStringLiteral("></a>")).left(4);
+}
+
+QString keyOf(const QString &name)
+{
+    return name.trimmed();
+}
+
+} // namespace
+
+const char *const kLocalLinkSection = "Link_ComboBox";
+
+Edit localLinkEdit(const QString &name)
+{
+    return linkElement(QStringLiteral(" href=\"#") + name + QLatin1Char('"'));
+}
+
+Edit anchorEdit(const QString &name)
+{
+    return linkElement(name.isEmpty() ? QString() : QStringLiteral(" name=\"") + name + QLatin1Char('"'));
+}
+
+bool canRememberLinkName(const QString &name)
+{
+    const QString key = keyOf(name);
+    return !key.isEmpty() && !key.contains(QLatin1Char('=')) && !key.contains(QLatin1Char('\r'))
+           && !key.contains(QLatin1Char('\n')) && !key.startsWith(QLatin1Char(';'))
+           && !key.startsWith(QLatin1Char('['));
+}
+
+QStringList rememberLinkName(IniFile &file, const QString &name)
+{
+    const QString section = QString::fromLatin1(kLocalLinkSection);
+    if (canRememberLinkName(name)) {
+        const QString key = keyOf(name);
+        // An existing key keeps its first spelling; only its value is written again.
+        file.writeString(section, key, key);
+    }
+    return file.keys(section);
+}
