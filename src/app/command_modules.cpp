@@ -2,6 +2,7 @@
 
 #include "app/options_form.h"
 #include "commands/tag_commands.h"
+#include "dialogs/element_dialogs.h"
 #include "files/file_commands.h"
 
 // One line per subsystem.
@@ -11,4 +12,5 @@ void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
     registerFileCommands(mainForm, registry);
     registerOptionsCommand(mainForm, registry);
     registerTagCommands(mainForm, registry);
+    registerElementDialogs(mainForm, registry);
 }

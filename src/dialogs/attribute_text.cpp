@@ -1,0 +1,16 @@
+#include "dialogs/attribute_text.h"
+
+QString attributePiece(const QString &name, const QString &value)
+{
+    return QLatin1Char(' ') + name + QStringLiteral("=\"") + value + QLatin1Char('"');
+}
+
+QString optionalAttribute(const QString &name, const QString &value)
+{
+    return value.isEmpty() ? QString() : attributePiece(name, value);
+}
+
+QString gatedAttribute(bool ticked, const QString &name, const QString &value)
+{
+    return ticked ? optionalAttribute(name, value) : QString();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// How element dialogs write attributes into a start tag: one space, the name, "=", and the value
+// between double quotation marks exactly as the field holds it (not trimmed, not escaped).
+QString attributePiece(const QString &name, const QString &value);
+
+// The attribute piece when the value is not empty, otherwise nothing. A field holding its default
+// ("0") still writes its attribute: there is no comparison with a default.
+QString optionalAttribute(const QString &name, const QString &value);
+
+// A gated attribute: written only while its companion box is ticked and the value is not empty.
+QString gatedAttribute(bool ticked, const QString &name, const QString &value);

@@ -1,0 +1,289 @@
+#include "dialogs/dialog_parts.h"
+
+#include "app/command_registry.h"
+#include "app/hint_text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+void setHint(QWidget *control, const QString &hint)
+{
+    if (hint.isEmpty())
+        return;
+    const HintParts parts = splitHint(hint);
+    control->setToolTip(parts.shortText);
+    control->setStatusTip(parts.longText);
+}
+
+QPushButton *dialogButton(QWidget *parent, const char *objectName, const QString &caption, const QString &hint)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(objectName));
+    button->setAutoDefault(false); // Enter does not press it
+    setHint(button, hint);
+    return button;
+}
+
+QComboBox *listComboBox(QWidget *parent, const char *objectName, const QStringList &items, const QString &text)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromUtf8(objectName));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+    return combo;
+}
+
+NumberEdit numberEdit(QWidget *parent, const char *editName, const char *upDownName, const QString &text,
+                      int minimum, int maximum)
+{
+    auto *row = new QWidget(parent);
+    auto *edit = new QLineEdit(text, row);
+    edit->setObjectName(QString::fromUtf8(editName));
+    edit->setMaximumWidth(70);
+    installDigitFilter(edit);
+    auto *upDown = new UpDown(edit, minimum, maximum, row);
+    upDown->setObjectName(QString::fromUtf8(upDownName));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(edit);
+    layout->addWidget(upDown);
+    layout->addStretch();
+    return {edit, upDown, row};
+}
+
+// ---- digit filter -------------------------------------------------------------------------------
+
+namespace {
+
+// Ctrl+V and the like: control characters, whatever text the platform attaches to the event.
+bool isShortcutChord(const QKeyEvent *key)
+{
+    return key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+}
+
+class DigitFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (!isShortcutChord(key) && !key->text().isEmpty() && !digitFilterAccepts(key->text().at(0)))
+                return true; // dropped without a message
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void installDigitFilter(QLineEdit *edit)
+{
+    edit->installEventFilter(new DigitFilter(edit));
+}
+
+// ---- up-down ------------------------------------------------------------------------------------
+
+UpDown::UpDown(QLineEdit *edit, int minimum, int maximum, QWidget *parent)
+    : QWidget(parent), m_edit(edit), m_minimum(minimum), m_maximum(maximum)
+{
+    m_up = new QToolButton(this);
+    m_up->setArrowType(Qt::UpArrow);
+    m_up->setAutoRepeat(true);
+    m_down = new QToolButton(this);
+    m_down->setArrowType(Qt::DownArrow);
+    m_down->setAutoRepeat(true);
+    for (QToolButton *arrow : {m_up, m_down}) {
+        arrow->setFixedSize(16, 11);
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_up);
+    layout->addWidget(m_down);
+
+    connect(m_up, &QToolButton::clicked, this, [this] { stepReportingErrors(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { stepReportingErrors(-1); });
+    m_edit->installEventFilter(this);
+}
+
+void UpDown::stepBy(int steps)
+{
+    m_edit->setText(upDownStep(m_edit->text(), steps, m_minimum, m_maximum));
+}
+
+void UpDown::stepReportingErrors(int steps)
+{
+    runReportingErrors([this, steps] { stepBy(steps); });
+}
+
+bool UpDown::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepReportingErrors(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- spin field ---------------------------------------------------------------------------------
+
+SpinField::SpinField(SpinRange range, SpinFilter filter, QWidget *parent)
+    : QAbstractSpinBox(parent), m_range(range), m_filter(filter)
+{
+    lineEdit()->installEventFilter(this);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        tickCompanion();
+        emit valueEdited();
+    });
+}
+
+QString SpinField::value() const
+{
+    return lineEdit()->text();
+}
+
+void SpinField::setValue(const QString &text)
+{
+    lineEdit()->setText(text);
+}
+
+void SpinField::stepBy(int steps)
+{
+    setValue(spinStep(value(), steps, m_range));
+    tickCompanion();
+    emit valueEdited();
+}
+
+QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const
+{
+    return StepUpEnabled | StepDownEnabled; // the step itself keeps the value in range
+}
+
+QValidator::State SpinField::validate(QString &, int &) const
+{
+    return QValidator::Acceptable; // the key filter decides what can be typed; pasting is free
+}
+
+void SpinField::fixup(QString &) const
+{
+}
+
+void SpinField::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (!typed.isEmpty() && !isShortcutChord(event)) {
+        switch (spinKeyVerdict(typed.at(0), m_filter, QLocale().decimalPoint().at(0))) {
+        case KeyVerdict::Accept:
+            break;
+        case KeyVerdict::Drop:
+            event->accept();
+            return;
+        case KeyVerdict::DropWithBeep:
+            QApplication::beep();
+            event->accept();
+            return;
+        }
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void SpinField::focusOutEvent(QFocusEvent *event)
+{
+    const QString clamped = spinTextOnFocusLoss(value(), m_range);
+    if (clamped != value())
+        setValue(clamped);
+    QAbstractSpinBox::focusOutEvent(event);
+}
+
+bool SpinField::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress)
+        tickCompanion();
+    return QAbstractSpinBox::eventFilter(watched, event);
+}
+
+void SpinField::tickCompanion()
+{
+    if (m_companion)
+        m_companion->setChecked(true);
+}
+
+// ---- colour sample and button -------------------------------------------------------------------
+
+ColourSample::ColourSample(QWidget *parent) : QFrame(parent)
+{
+    setFrameShape(QFrame::Box);
+    setFixedSize(32, 20);
+    setAutoFillBackground(true);
+    setColour(Rgb{});
+}
+
+void ColourSample::setColour(const Rgb &colour)
+{
+    m_colour = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    setPalette(p);
+}
+
+QString ColourSample::colourText() const
+{
+    return ::colourText(m_colour);
+}
+
+ColourButton::ColourButton(ColourSample *sample, QWidget *parent)
+    : QPushButton(QStringLiteral("..."), parent), m_sample(sample)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &ColourButton::chooseColour);
+}
+
+void ColourButton::chooseColour()
+{
+    const Rgb current = m_sample->colour();
+    const QColor chosen = QColorDialog::getColor(QColor(current.red, current.green, current.blue), window());
+    if (!chosen.isValid())
+        return; // cancelled
+    const Rgb colour{chosen.red(), chosen.green(), chosen.blue()};
+    m_sample->setColour(colour);
+    emit colourChosen(colour);
+}
+
+// ---- browse button ------------------------------------------------------------------------------
+
+BrowseButton::BrowseButton(QLineEdit *field, const QString &filter, const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent), m_field(field), m_filter(filter)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &BrowseButton::browse);
+}
+
+void BrowseButton::browse()
+{
+    const QString path = QFileDialog::getOpenFileName(window(), QString(), QString(), m_filter);
+    if (path.isEmpty())
+        return; // cancelled
+    m_field->setText(path);
+    emit fileChosen(path);
+}
