@@ -138,6 +138,7 @@ void MainWindowBuilder::fillToolBar(QToolBar *toolBar, const std::vector<ToolBut
         }
         case ToolButtonEntry::Kind::Button: {
             auto *action = new QAction(text(entry.caption), m_owner);
+            action->setIconText(text(entry.caption)); // as written: the default would drop a trailing "..."
             action->setObjectName(text(entry.objectName));
             applyHint(action, entry.hint);
             connectCommand(action, entry.command);
