@@ -68,7 +68,13 @@ SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
     setHighlighter(Highlighter::Html);
     setNonPrintableVisible(false);
 
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & SC_UPDATE_CONTENT) {
+            // Typing widens the caret's range when it makes the caret's line longer than ever.
+            const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS)));
+            m_maxLineWidth = std::max(m_maxLineWidth, lineLengthInCharacters(int(line)) + 1);
+        }
+        updateChangeNotifications();
         if (QAccessible::isActive()) {
             if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(this)) {
                 if (QAccessibleTextInterface *text = accessible->textInterface()) {
@@ -83,6 +89,31 @@ SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
             [this](int position, int type, const char *text, int length, int linesAdded, int, int, int, int, int) {
                 onModified(position, type, text, length, linesAdded);
             });
+    // The first change after the text was set, loaded or its flag cleared.
+    connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] {
+        if (m_silentChanges > 0)
+            return;
+        m_noLines = false;
+        if (!m_modified) {
+            m_modified = true;
+            emit statusChanged();
+        }
+    });
+    updateChangeNotifications();
+}
+
+void SyntaxEdit::updateChangeNotifications()
+{
+    // The component hands every reported insertion and deletion to the accessibility layer along
+    // with a character offset it counts from the start of the document: in a large document each
+    // typed key would cost a scan of everything before it. Without assistive technology running,
+    // change reports are switched off (any flag in the mask lets an insertion through); the
+    // modified flag comes from the save point instead.
+    const bool wanted = QAccessible::isActive();
+    if (wanted == m_reportsTextChanges)
+        return;
+    m_reportsTextChanges = wanted;
+    SendScintilla(SCI_SETMODEVENTMASK, wanted ? static_cast<unsigned long>(SC_MODEVENTMASKALL) : 0UL);
 }
 
 // Settings that belong to the component's document rather than to its view; a loaded document
@@ -128,6 +159,7 @@ void SyntaxEdit::onModified(int position, int modificationType, const char *, in
 
 void SyntaxEdit::clearModified()
 {
+    SendScintilla(SCI_SETSAVEPOINT);
     if (m_modified) {
         m_modified = false;
         emit statusChanged();
@@ -392,6 +424,7 @@ void SyntaxEdit::replaceAllText(const SplitText &split)
         SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(split.utf8.size()), split.utf8.constData());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_SETSAVEPOINT);
     --m_silentChanges;
     m_noLines = split.lineCount == 0;
     m_maxLineWidth = std::max(m_maxLineWidth, split.longestLine + 1);
@@ -451,6 +484,7 @@ void SyntaxEdit::loadFile(const QString &path)
     SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
     SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document); // the component now holds the only reference
     configureDocument();
+    SendScintilla(SCI_SETSAVEPOINT);
     --m_silentChanges;
 
     m_lineBreak = split.lineBreak;

@@ -99,6 +99,7 @@ private:
     QByteArray lineBytes(int line) const;
     void updateGutter();
     void configureDocument();
+    void updateChangeNotifications();
 
     std::array<QsciLexer *, kHighlighterCount> m_lexers{};
     Highlighter m_highlighter = Highlighter::Html;
@@ -114,4 +115,5 @@ private:
     bool m_nonPrintableVisible = false;
     bool m_lineNumbersVisible = true;
     bool m_gutterVisible = true;
+    bool m_reportsTextChanges = true; // the component's default: every change reported
 };

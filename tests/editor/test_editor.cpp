@@ -72,6 +72,7 @@ private slots:
     void editorInsertKeyTogglesOverwrite();
     void badInputNeverCrashes();
     void accessibleTextUsesCharacterOffsets();
+    void typingCountsAsAChange();
 };
 
 void TestEditor::contract_data()
@@ -411,6 +412,32 @@ void TestEditor::accessibleTextUsesCharacterOffsets()
     QCOMPARE(end, 13);
     accessible->editableTextInterface()->replaceText(10, 13, QStringLiteral("pes"));
     QCOMPARE(editor.line(1), QString::fromUtf8("pes 😀 x"));
+}
+
+void TestEditor::typingCountsAsAChange()
+{
+    SyntaxEdit editor;
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.setText(QString());
+    QCOMPARE(editor.lineCount(), 0);
+    int statusChanges = 0;
+    connect(&editor, &SyntaxEdit::statusChanged, this, [&] { ++statusChanges; });
+    QTest::keyClicks(&editor, "ab");
+    QVERIFY(editor.isModified());
+    QVERIFY(statusChanges > 0);
+    QCOMPARE(editor.lines(), QStringList{"ab"});
+    editor.clearModified();
+    QVERIFY(!editor.isModified());
+    QTest::keyClick(&editor, Qt::Key_Backspace); // any change, deletions too
+    QVERIFY(editor.isModified());
+    editor.clearModified();
+    editor.undo(); // undo is a change as well
+    QVERIFY(editor.isModified());
+    // A line typed longer than the caret's range widens it.
+    editor.setText(QString());
+    QTest::keyClicks(&editor, QByteArray(1100, 'x').constData());
+    QTRY_COMPARE(editor.maxLineWidth(), 1101); // noticed when the component next updates its view
 }
 
 QTEST_MAIN(TestEditor)
