@@ -7,9 +7,9 @@
 #include "app/status_bar.h"
 #include "app/status_texts.h"
 #include "base/ini_file.h"
-#include "base/program_folder.h"
 #include "editor/ruler_ticks.h"
 #include "editor/syntax_edit.h"
+#include "support/ui_test_support.h"
 
 #include <Qsci/qscilexer.h>
 
@@ -27,105 +27,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
-#include <deque>
-#include <functional>
 #include <vector>
 
 Q_DECLARE_METATYPE(DocumentLanguage)
 Q_DECLARE_METATYPE(Highlighter)
 
+using namespace testsupport;
+
 namespace {
-
-// Velinor's program folder pointed at a fresh temporary folder for the length of one test, so that
-// setup/ and the files written at exit never land beside the test program.
-class ScratchProgramFolder
-{
-public:
-    ScratchProgramFolder() { ProgramFolder::setPath(m_dir.path()); }
-    ~ScratchProgramFolder() { ProgramFolder::setPath(QString()); }
-    ScratchProgramFolder(const ScratchProgramFolder &) = delete;
-    ScratchProgramFolder &operator=(const ScratchProgramFolder &) = delete;
-
-    bool isValid() const { return m_dir.isValid(); }
-    QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
-
-    // Writes setup/setup.ini before the main window reads it.
-    bool writeSetup(const QByteArray &ini) const
-    {
-        if (!QDir(m_dir.path()).mkpath(QStringLiteral("setup")))
-            return false;
-        QFile file(filePath(QStringLiteral("setup/setup.ini")));
-        return file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size();
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Closes a modal dialog the way its close box does.
-void dismiss(QWidget *modal)
-{
-    if (auto *dialog = qobject_cast<QDialog *>(modal))
-        dialog->reject();
-    else
-        modal->close();
-}
-
-// Answers the modal dialogs a command opens, one step per dialog in the order they appear. It
-// polls for the active modal widget from inside whatever event loop is running, so nested dialogs
-// (a save dialog opened by a message box's answer) are reached too. A step only looks and acts;
-// the test checks what it saw once the command has returned, so a failed check never leaves a
-// dialog open.
-class ModalSteps : public QObject
-{
-public:
-    using Step = std::function<void(QWidget *)>;
-
-    explicit ModalSteps(const std::vector<Step> &steps) : m_steps(steps.begin(), steps.end())
-    {
-        connect(&m_timer, &QTimer::timeout, this, &ModalSteps::poll);
-        m_timer.start(10);
-    }
-
-    int remaining() const { return int(m_steps.size()); }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (m_steps.empty()) {
-            dismiss(modal); // not expected: do not let it block the test
-            return;
-        }
-        const Step step = m_steps.front();
-        m_steps.pop_front();
-        step(modal);
-    }
-
-    std::deque<Step> m_steps;
-    QTimer m_timer;
-};
-
-// The main window as the program shows it, in a size that leaves room for the panels.
-bool showMainForm(TMainForm &mainForm)
-{
-    mainForm.resize(800, 600);
-    mainForm.show();
-    return QTest::qWaitForWindowExposed(&mainForm);
-}
 
 QString panel(const TMainForm &mainForm, VelinorStatusBar::Panel which)
 {
@@ -177,23 +89,9 @@ private slots:
     void htmlColoursFromDefaultSettings();
 };
 
-namespace {
-
-QtMessageHandler testMessageHandler = nullptr;
-
-// The offscreen platform warns about every window it cannot size or raise; nothing else is muted.
-void quietPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    testMessageHandler(type, context, message);
-}
-
-} // namespace
-
 void TestApp::initTestCase()
 {
-    testMessageHandler = qInstallMessageHandler(quietPlatformWarnings);
+    muteOffscreenPlatformWarnings();
 }
 
 // ---- menus --------------------------------------------------------------------------------------

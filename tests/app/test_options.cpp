@@ -3,58 +3,22 @@
 #include "base/colour.h"
 #include "base/ini_file.h"
 #include "base/program_folder.h"
+#include "support/ui_test_support.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QMessageBox>
-#include <QPointer>
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-#include <deque>
-#include <functional>
-#include <vector>
+using namespace testsupport;
 
 namespace {
-
-// Velinor's program folder pointed at a fresh temporary folder for the length of one test.
-class ScratchProgramFolder
-{
-public:
-    ScratchProgramFolder() { ProgramFolder::setPath(m_dir.path()); }
-    ~ScratchProgramFolder() { ProgramFolder::setPath(QString()); }
-    ScratchProgramFolder(const ScratchProgramFolder &) = delete;
-    ScratchProgramFolder &operator=(const ScratchProgramFolder &) = delete;
-
-    bool isValid() const { return m_dir.isValid(); }
-    QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
-    QString setupPath() const { return filePath(QStringLiteral("setup/setup.ini")); }
-
-    bool writeSetup(const QByteArray &ini) const
-    {
-        if (!QDir(m_dir.path()).mkpath(QStringLiteral("setup")))
-            return false;
-        QFile file(setupPath());
-        return file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size();
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The section names of an INI file, in file order.
 QStringList sectionsOf(const QByteArray &bytes)
@@ -67,57 +31,6 @@ QStringList sectionsOf(const QByteArray &bytes)
     }
     return sections;
 }
-
-// Answers the modal dialogs that appear, one step per dialog in order. A step that opens another
-// dialog defers its click (QTimer::singleShot), so the next step can answer the nested dialog while
-// the first stays open. A dialog nobody expected is counted and closed, and so is an answered one
-// still open long after the last step, so that a wrong turn fails the test instead of blocking it.
-class ModalSteps : public QObject
-{
-public:
-    using Step = std::function<void(QWidget *)>;
-
-    explicit ModalSteps(const std::vector<Step> &steps = {}) : m_steps(steps.begin(), steps.end())
-    {
-        connect(&m_timer, &QTimer::timeout, this, &ModalSteps::poll);
-        m_timer.start(10);
-        m_sinceLastStep.start();
-    }
-
-    int remaining() const { return int(m_steps.size()); }
-    int unexpected() const { return m_unexpected; }
-
-private:
-    void poll()
-    {
-        m_answered.removeIf([](const QPointer<QWidget> &w) { return !w || !w->isVisible(); });
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (m_answered.contains(modal)) {
-            if (!m_steps.empty() || m_sinceLastStep.elapsed() < 3000)
-                return;
-        } else if (!m_steps.empty()) {
-            m_answered.append(modal);
-            const Step step = m_steps.front();
-            m_steps.pop_front();
-            m_sinceLastStep.restart();
-            step(modal);
-            return;
-        }
-        ++m_unexpected;
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    }
-
-    std::deque<Step> m_steps;
-    QList<QPointer<QWidget>> m_answered; // answered and still open
-    QTimer m_timer;
-    QElapsedTimer m_sinceLastStep;
-    int m_unexpected = 0;
-};
 
 // A step that records a message box's text and presses its default answer.
 ModalSteps::Step answerMessage(QString *text)
@@ -258,21 +171,9 @@ private slots:
     void helpButton();
 };
 
-namespace {
-QtMessageHandler testMessageHandler = nullptr;
-
-// The offscreen platform warns about every window it cannot size or raise; nothing else is muted.
-void quietPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    testMessageHandler(type, context, message);
-}
-} // namespace
-
 void TestOptions::initTestCase()
 {
-    testMessageHandler = qInstallMessageHandler(quietPlatformWarnings);
+    muteOffscreenPlatformWarnings();
 }
 
 void TestOptions::noFileShowsDefaults()

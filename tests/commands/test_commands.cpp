@@ -4,13 +4,13 @@
 #include "app/palette_control.h"
 #include "app/status_bar.h"
 #include "base/ini_file.h"
-#include "base/program_folder.h"
 #include "base/text_file.h"
 #include "commands/date_time.h"
 #include "commands/local_links.h"
 #include "commands/tag_catalogue.h"
 #include "editor/line_buffer.h"
 #include "editor/syntax_edit.h"
+#include "support/ui_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -36,55 +35,28 @@
 Q_DECLARE_METATYPE(Highlighter)
 Q_DECLARE_METATYPE(DocumentLanguage)
 
+using namespace testsupport;
+
 namespace {
 
 // The data files delivered beside the program, from the source tree.
 const QString kDataFolder = QStringLiteral(VELINOR_DATA_DIR);
 
-// Velinor's program folder pointed at a fresh temporary folder for the length of one test.
-class ScratchProgramFolder
+// Copies the example pages and the tag help beside the "program".
+bool installDataFiles(const ScratchProgramFolder &folder)
 {
-public:
-    ScratchProgramFolder() { ProgramFolder::setPath(m_dir.path()); }
-    ~ScratchProgramFolder() { ProgramFolder::setPath(QString()); }
-    ScratchProgramFolder(const ScratchProgramFolder &) = delete;
-    ScratchProgramFolder &operator=(const ScratchProgramFolder &) = delete;
-
-    bool isValid() const { return m_dir.isValid(); }
-    QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
-
-    // Copies the example pages and the tag help beside the "program".
-    bool installDataFiles() const
-    {
-        const QStringList files = {QStringLiteral("examples/javascript/ak_cas.htm"),
-                                   QStringLiteral("examples/javascript/delka_pobytu.htm"),
-                                   QStringLiteral("examples/javascript/stinovani.htm"),
-                                   QStringLiteral("examples/php/galerie.php"),
-                                   QStringLiteral("help/napoveda_tagy.html")};
-        for (const QString &file : files) {
-            if (!QDir().mkpath(QFileInfo(filePath(file)).path()))
-                return false;
-            if (!QFile::copy(kDataFolder + QLatin1Char('/') + file, filePath(file)))
-                return false;
-        }
-        return true;
+    const QStringList files = {QStringLiteral("examples/javascript/ak_cas.htm"),
+                               QStringLiteral("examples/javascript/delka_pobytu.htm"),
+                               QStringLiteral("examples/javascript/stinovani.htm"),
+                               QStringLiteral("examples/php/galerie.php"),
+                               QStringLiteral("help/napoveda_tagy.html")};
+    for (const QString &file : files) {
+        if (!QDir().mkpath(QFileInfo(folder.filePath(file)).path()))
+            return false;
+        if (!QFile::copy(kDataFolder + QLatin1Char('/') + file, folder.filePath(file)))
+            return false;
     }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool showMainForm(TMainForm &mainForm)
-{
-    mainForm.resize(800, 600);
-    mainForm.show();
-    return QTest::qWaitForWindowExposed(&mainForm);
+    return true;
 }
 
 // Answers the modal windows that appear while a command runs: records each one (a message box as
@@ -110,13 +82,10 @@ private:
             seen << QStringLiteral("%1|%2|%3").arg(int(box->icon())).arg(box->text()).arg(box->buttons().size());
         else
             seen << QString::fromLatin1(modal->metaObject()->className());
-        if (m_answer) {
+        if (m_answer)
             m_answer(modal);
-        } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-            dialog->reject();
-        } else {
-            modal->close();
-        }
+        else
+            dismiss(modal);
     }
 
     std::function<void(QWidget *)> m_answer;
@@ -290,23 +259,9 @@ private slots:
     void localLinksForgottenAtExit();
 };
 
-namespace {
-
-QtMessageHandler testMessageHandler = nullptr;
-
-// The offscreen platform warns about every window it cannot size or raise; nothing else is muted.
-void quietPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    testMessageHandler(type, context, message);
-}
-
-} // namespace
-
 void TestCommands::initTestCase()
 {
-    testMessageHandler = qInstallMessageHandler(quietPlatformWarnings);
+    muteOffscreenPlatformWarnings();
 }
 
 // ---- every control of the menus, palette, drop-downs, quick-insert bar ---------------------------
@@ -526,7 +481,7 @@ void TestCommands::everyControl()
 
     ScratchProgramFolder folder;
     QVERIFY(folder.isValid());
-    QVERIFY(folder.installDataFiles());
+    QVERIFY(installDataFiles(folder));
     UrlCatcher urls;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
@@ -812,7 +767,7 @@ void TestCommands::exampleOpens()
 
     ScratchProgramFolder folder;
     QVERIFY(folder.isValid());
-    QVERIFY(folder.installDataFiles());
+    QVERIFY(installDataFiles(folder));
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
     TChildForm *earlier = mainForm.createChild();
@@ -880,7 +835,7 @@ void TestCommands::tagHelp()
 {
     ScratchProgramFolder folder;
     QVERIFY(folder.isValid());
-    QVERIFY(folder.installDataFiles());
+    QVERIFY(installDataFiles(folder));
     UrlCatcher urls;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));

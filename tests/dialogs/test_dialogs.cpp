@@ -21,6 +21,7 @@
 #include "editor/line_buffer.h"
 #include "editor/syntax_edit.h"
 #include "imaging/picture_decoder.h"
+#include "support/ui_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,22 +42,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QToolButton>
 #include <QtTest>
 
 #include <climits>
-#include <deque>
 #include <functional>
 #include <optional>
-#include <vector>
 
 Q_DECLARE_METATYPE(TableFields)
 Q_DECLARE_METATYPE(ImgFields)
 Q_DECLARE_METATYPE(HttpLinkFields)
 Q_DECLARE_METATYPE(EmailFields)
 Q_DECLARE_METATYPE(CssLinkFields)
+
+using namespace testsupport;
 
 namespace {
 
@@ -88,22 +88,6 @@ Result runOn(LineBuffer document, const Edit &edit)
     return result;
 }
 
-// Velinor's program folder pointed at a fresh temporary folder for the length of one test.
-class ScratchProgramFolder
-{
-public:
-    ScratchProgramFolder() { ProgramFolder::setPath(m_dir.path()); }
-    ~ScratchProgramFolder() { ProgramFolder::setPath(QString()); }
-    ScratchProgramFolder(const ScratchProgramFolder &) = delete;
-    ScratchProgramFolder &operator=(const ScratchProgramFolder &) = delete;
-
-    bool isValid() const { return m_dir.isValid(); }
-    QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
 // The process's current folder for the length of one test (the image dialog's browser starts there).
 class CurrentFolder
 {
@@ -117,80 +101,11 @@ private:
     QString m_previous;
 };
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-void dismiss(QWidget *modal)
-{
-    if (auto *dialog = qobject_cast<QDialog *>(modal))
-        dialog->reject();
-    else
-        modal->close();
-}
-
-// Answers the modal windows that appear from now on, one answer per window in order, from inside
-// whatever event loop runs (nested ones too). Windows already open when it starts are left alone.
-// An answer only looks and acts; the test checks what it saw afterwards, so a failed check never
-// leaves a window open.
-class ModalAnswers : public QObject
-{
-public:
-    using Answer = std::function<void(QWidget *)>;
-
-    explicit ModalAnswers(const std::vector<Answer> &answers) : m_answers(answers.begin(), answers.end())
-    {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->isVisible())
-                m_alreadyOpen.append(window);
-        connect(&m_timer, &QTimer::timeout, this, &ModalAnswers::poll);
-        m_timer.start(10);
-    }
-
-    int remaining() const { return int(m_answers.size()); }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || m_alreadyOpen.contains(modal))
-            return;
-        if (m_answers.empty()) {
-            // Not expected here (an inner answerer may be about to take it): never let it block the test.
-            if (modal != m_unexpected) {
-                m_unexpected = modal;
-                m_unexpectedSince.start();
-            } else if (m_unexpectedSince.elapsed() > 2000) {
-                dismiss(modal);
-            }
-            return;
-        }
-        const Answer answer = m_answers.front();
-        m_answers.pop_front();
-        m_alreadyOpen.append(modal); // a window is answered once
-        answer(modal);
-    }
-
-    std::deque<Answer> m_answers;
-    QList<QPointer<QWidget>> m_alreadyOpen;
-    QPointer<QWidget> m_unexpected;
-    QElapsedTimer m_unexpectedSince;
-    QTimer m_timer;
-};
-
 // Runs an action and returns the text of the error report it showed (empty when none).
 QString reportedBy(const std::function<void()> &action)
 {
     QString reported;
-    ModalAnswers answers({[&reported](QWidget *modal) {
+    ModalSteps answers({[&reported](QWidget *modal) {
         if (auto *box = qobject_cast<QMessageBox *>(modal))
             reported = box->text();
         dismiss(modal);
@@ -258,9 +173,7 @@ struct Shell
 
     bool open(bool withDocument = true)
     {
-        mainForm.resize(800, 600);
-        mainForm.show();
-        if (!QTest::qWaitForWindowExposed(&mainForm))
+        if (!showMainForm(mainForm))
             return false;
         if (withDocument) {
             editor = mainForm.createChild()->editor();
@@ -270,12 +183,12 @@ struct Shell
     }
 
     // Triggers a control's action; `answer` handles the dialog it opens.
-    bool run(const QString &control, const ModalAnswers::Answer &answer)
+    bool run(const QString &control, const ModalSteps::Step &answer)
     {
         QAction *action = mainForm.action(control);
         if (!action || !action->isEnabled())
             return false;
-        ModalAnswers answers({answer});
+        ModalSteps answers({answer});
         action->trigger();
         return answers.remaining() == 0;
     }
@@ -297,16 +210,6 @@ void mouseClickItem(QListWidget *list, QListWidgetItem *item, bool doubleClick)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
     }
-}
-
-QtMessageHandler previousMessageHandler = nullptr;
-
-// The offscreen platform warns about every window it cannot size or raise; nothing else is muted.
-void quietPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    previousMessageHandler(type, context, message);
 }
 
 } // namespace
@@ -370,7 +273,7 @@ private slots:
 
 void TestDialogs::initTestCase()
 {
-    previousMessageHandler = qInstallMessageHandler(quietPlatformWarnings);
+    muteOffscreenPlatformWarnings();
 }
 
 // ---- generators ---------------------------------------------------------------------------------
@@ -815,7 +718,7 @@ void TestDialogs::colourButton()
     QCOMPARE(sample->colourText(), QStringLiteral("#FFFFFF")); // never given a colour
 
     QSignalSpy chosen(button, &ColourButton::colourChosen);
-    ModalAnswers confirm({[](QWidget *modal) {
+    ModalSteps confirm({[](QWidget *modal) {
         if (auto *dialog = qobject_cast<QColorDialog *>(modal)) {
             dialog->setCurrentColor(QColor(255, 128, 10));
             dialog->accept();
@@ -827,7 +730,7 @@ void TestDialogs::colourButton()
     QCOMPARE(sample->colourText(), QStringLiteral("#FF800A"));
     QCOMPARE(chosen.count(), 1);
 
-    ModalAnswers cancel({[](QWidget *modal) {
+    ModalSteps cancel({[](QWidget *modal) {
         if (auto *dialog = qobject_cast<QColorDialog *>(modal))
             dialog->setCurrentColor(QColor(0, 0, 0));
         dismiss(modal);
@@ -847,13 +750,13 @@ void TestDialogs::browseButton()
     auto *field = new QLineEdit(QStringLiteral("typed.css"), &window);
     auto *button = new BrowseButton(field, QStringLiteral("CSS soubory (*.css)"), QStringLiteral("..."), &window);
     {
-        ModalAnswers cancel({[&](QWidget *modal) { dismiss(modal); }});
+        ModalSteps cancel({[&](QWidget *modal) { dismiss(modal); }});
         button->click();
     }
     QCOMPARE(field->text(), QStringLiteral("typed.css"));
 
     QString filters;
-    ModalAnswers choose({[&](QWidget *modal) {
+    ModalSteps choose({[&](QWidget *modal) {
         if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             filters = dialog->nameFilters().join(QLatin1Char('|'));
             chooseFile(dialog, file);
@@ -1250,7 +1153,7 @@ void TestDialogs::cssLinkBrowse()
     QCOMPARE(document.lineCount(), 0);
 
     {
-        ModalAnswers choose({[&](QWidget *modal) {
+        ModalSteps choose({[&](QWidget *modal) {
             if (auto *fileDialog = qobject_cast<QFileDialog *>(modal))
                 chooseFile(fileDialog, file);
             else

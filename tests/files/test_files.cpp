@@ -1,12 +1,12 @@
 #include "app/child_form.h"
 #include "app/main_form.h"
 #include "app/status_bar.h"
-#include "base/program_folder.h"
 #include "editor/syntax_edit.h"
 #include "files/file_commands.h"
 #include "files/kind_rules.h"
 #include "files/templates.h"
 #include "base/velinor_error.h"
+#include "support/ui_test_support.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -16,25 +16,13 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
 
+using namespace testsupport;
+
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Acts on the next modal window as soon as it shows (the code under test runs exec()).
 void onNextModal(std::function<void(QWidget *)> action)
@@ -65,13 +53,12 @@ std::function<void(QWidget *)> answer(QMessageBox::StandardButton button, QStrin
 
 struct Fixture
 {
-    QTemporaryDir folder;
+    ScratchProgramFolder folder;
     TMainForm *mainForm = nullptr;
     FileCommands *files = nullptr;
 
     Fixture()
     {
-        ProgramFolder::setPath(folder.path());
         mainForm = new TMainForm;
         mainForm->resize(1000, 700);
         mainForm->show();
@@ -84,7 +71,6 @@ struct Fixture
             if (auto *child = qobject_cast<TChildForm *>(window->widget()))
                 child->setCloseConfirmed();
         delete mainForm;
-        ProgramFolder::setPath(QString());
     }
     QString path(const QString &name) const { return folder.filePath(name); }
     QString panel(VelinorStatusBar::Panel p) const { return mainForm->statusPanels()->panelText(p); }
@@ -162,7 +148,7 @@ void TestFiles::openChoosesHighlighterFromPath()
     QFETCH(QString, panel);
     QFETCH(bool, bold);
     Fixture f;
-    writeFile(f.path(name), "a {}\r\nb\r\n");
+    QVERIFY(writeFile(f.path(name), "a {}\r\nb\r\n"));
     f.files->openFile(f.path(name));
     TChildForm *child = f.mainForm->ActiveChild();
     QVERIFY(child);
@@ -180,8 +166,8 @@ void TestFiles::filePanelOpensOneWindowPerRule()
 {
     Fixture f;
     QVERIFY(QDir(f.folder.path()).mkpath(QStringLiteral("old.htm")));
-    writeFile(f.path(QStringLiteral("old.htm/site.css")), "p {}\n");
-    writeFile(f.path(QStringLiteral("readme.txt")), "text\n");
+    QVERIFY(writeFile(f.path(QStringLiteral("old.htm/site.css")), "p {}\n"));
+    QVERIFY(writeFile(f.path(QStringLiteral("readme.txt")), "text\n"));
 
     f.files->FileListBoxDblClick(f.path(QStringLiteral("readme.txt")));
     QCOMPARE(f.windows(), 1);
@@ -243,7 +229,7 @@ void TestFiles::saveWritesAnOpenedFileBack()
 {
     Fixture f;
     const QString path = f.path(QStringLiteral("page.htm"));
-    writeFile(path, "<p>old</p>\n");
+    QVERIFY(writeFile(path, "<p>old</p>\n"));
     f.files->openFile(path);
     SyntaxEdit *editor = f.mainForm->ActiveEditor();
     editor->setCaretColumn(4);
@@ -383,7 +369,7 @@ void TestFiles::failedSaveKeepsWindowAndOldFile()
     Fixture f;
     // The target is a folder: the write fails and nothing is lost.
     QVERIFY(QDir(f.folder.path()).mkpath(QStringLiteral("projekty/Novy1.html")));
-    writeFile(f.path(QStringLiteral("projekty/Novy1.html/keep.txt")), "keep");
+    QVERIFY(writeFile(f.path(QStringLiteral("projekty/Novy1.html/keep.txt")), "keep"));
     QStringList texts;
     onNextModal(answer(QMessageBox::Ok, &texts));
     f.files->UlozitClick();
@@ -404,7 +390,7 @@ void TestFiles::failedSaveKeepsWindowAndOldFile()
 void TestFiles::projectsFolderThatCannotBeMade()
 {
     Fixture f;
-    writeFile(f.path(QStringLiteral("projekty")), "a file where the folder should be");
+    QVERIFY(writeFile(f.path(QStringLiteral("projekty")), "a file where the folder should be"));
     f.files->UlozitClick();
     f.files->UlozitvseClick();
     QCOMPARE(QApplication::activeModalWidget(), nullptr); // nothing shown
