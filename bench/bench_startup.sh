@@ -19,7 +19,13 @@ for _ in $(seq 1 "$runs"); do
   start=$(now_ms)
   QT_QPA_PLATFORM=xcb "$work/velinor" &
   pid=$!
-  until xdotool search --onlyvisible --name "^Velinor 1.0" >/dev/null 2>&1; do sleep 0.005; done
+  until xdotool search --onlyvisible --name "^Velinor 1.0" >/dev/null 2>&1; do
+    if ! kill -0 "$pid" 2>/dev/null || (( $(now_ms) - start > 20000 )); then
+      echo "velinor did not show its window" >&2
+      exit 1
+    fi
+    sleep 0.005
+  done
   mapped=$(( $(now_ms) - start ))
   kill "$pid"; wait "$pid" 2>/dev/null || true
   # Time to the first idle event loop, with the idle peak memory.
