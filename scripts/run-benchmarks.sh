@@ -5,7 +5,7 @@ build=$1
 echo "== start-up"
 bash "$(dirname "$0")/../bench/bench_startup.sh" "$build"
 for bench in "$build"/bench/bench_*; do
-  [[ -x "$bench" ]] || continue
+  [[ -f "$bench" && -x "$bench" ]] || continue
   echo "== $(basename "$bench")"
   QT_QPA_PLATFORM=offscreen "$bench"
 done
