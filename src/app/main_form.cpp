@@ -1,7 +1,6 @@
 #include "app/main_form.h"
 
 #include "app/child_form.h"
-#include "app/go_to_line_form.h"
 #include "app/hint_text.h"
 #include "app/layout_records.h"
 #include "app/main_window_builder.h"
@@ -18,11 +17,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDockWidget>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QFontDialog>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -32,7 +28,6 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -498,156 +493,4 @@ bool TMainForm::event(QEvent *event)
         return true;
     }
     return QMainWindow::event(event);
-}
-
-// ---- panels and palette ---------------------------------------------------------------------------
-
-void TMainForm::togglePaletteTab(int index)
-{
-    const bool shown = !m_palette->isTabVisible(index);
-    m_palette->setTabVisible(index, shown);
-    if (QAction *item = action(text(paletteLayout()[size_t(index)].viewItemName)))
-        item->setChecked(shown);
-}
-
-void TMainForm::Zobrazit_vsePCClick()
-{
-    QDockWidget *paletteDock = dock(QStringLiteral("TBToolbar_PanelControl"));
-    const bool shown = !paletteDock->isVisibleTo(this);
-    paletteDock->setVisible(shown);
-    if (QAction *all = action(QStringLiteral("Zobrazit_vsePC")))
-        all->setChecked(shown);
-    for (const PaletteTab &tab : paletteLayout())
-        if (QAction *item = action(text(tab.viewItemName))) {
-            item->setChecked(shown);
-            item->setEnabled(shown);
-        }
-}
-
-bool TMainForm::flipDock(const char *dockName, const char *menuItem)
-{
-    QDockWidget *target = dock(text(dockName));
-    const bool shown = !target->isVisibleTo(this);
-    target->setVisible(shown);
-    if (QAction *item = action(text(menuItem)))
-        item->setChecked(shown);
-    return shown;
-}
-
-void TMainForm::Panel_barevClick()
-{
-    flipDock("TBToolbar_PanelBarev", "Panel_barev");
-}
-
-void TMainForm::Panel_zdrojuClick()
-{
-    const bool shown = flipDock("TBToolbar_File", "Panel_zdroju");
-    if (QMenu *where = menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju")))
-        where->menuAction()->setEnabled(shown);
-}
-
-void TMainForm::PanelrychlevkladaniClick()
-{
-    flipDock("TBToolbar_FastPaste", "Panelrychlevkladani");
-}
-
-void TMainForm::dockFilePanel(Qt::DockWidgetArea area)
-{
-    addDockWidget(area, dock(QStringLiteral("TBToolbar_File")));
-    if (QAction *left = action(QStringLiteral("Vlevo_PanelZdroju")))
-        left->setChecked(area == Qt::LeftDockWidgetArea);
-    if (QAction *right = action(QStringLiteral("Vpravo_PanelZdroju")))
-        right->setChecked(area == Qt::RightDockWidgetArea);
-}
-
-void TMainForm::rebuildWindowList()
-{
-    for (QAction *old : std::as_const(m_windowListActions)) {
-        m_windowMenu->removeAction(old);
-        old->deleteLater();
-    }
-    m_windowListActions.clear();
-    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
-    for (int i = 0; i < windows.size(); ++i) {
-        QMdiSubWindow *window = windows.at(i);
-        auto *item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()), m_windowMenu);
-        item->setCheckable(true);
-        item->setChecked(window == m_mdiArea->activeSubWindow());
-        connect(item, &QAction::triggered, this, [this, window] { m_mdiArea->setActiveSubWindow(window); });
-        m_windowMenu->addAction(item);
-        m_windowListActions.append(item);
-    }
-}
-
-// ---- editing commands -----------------------------------------------------------------------------
-
-void TMainForm::JdiNaRadekClick()
-{
-    TGoToLineNumberForm form(this);
-    if (form.exec() != QDialog::Accepted)
-        return;
-    if (SyntaxEdit *editor = ActiveEditor())
-        editor->setCaretLine(form.lineNumber());
-}
-
-void TMainForm::CislaRadkuClick()
-{
-    TChildForm *child = ActiveChild();
-    if (!child)
-        return;
-    const bool shown = !child->editor()->lineNumbersVisible();
-    child->editor()->setLineNumbersVisible(shown);
-    child->ruler()->update();
-    if (QAction *item = action(QStringLiteral("CislaRadku")))
-        item->setChecked(shown);
-}
-
-void TMainForm::PravitkoClick()
-{
-    TChildForm *child = ActiveChild();
-    if (!child)
-        return;
-    const bool shown = child->ruler()->isHidden();
-    child->ruler()->setVisible(shown);
-    if (QAction *item = action(QStringLiteral("Pravitko")))
-        item->setChecked(shown);
-}
-
-void TMainForm::NetisknutelneZnakyClick()
-{
-    SyntaxEdit *editor = ActiveEditor();
-    if (!editor)
-        return;
-    const bool shown = !editor->nonPrintableVisible();
-    editor->setNonPrintableVisible(shown);
-    if (QAction *item = action(QStringLiteral("NetisknutelneZnaky")))
-        item->setChecked(shown);
-}
-
-void TMainForm::PismoClick()
-{
-    bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, m_editorFontChoice, this);
-    TChildForm *child = ActiveChild();
-    if (confirmed) {
-        m_editorFontChoice = chosen;
-        if (child)
-            child->editor()->setEditorFont(chosen);
-    }
-    if (child)
-        child->ruler()->update();
-}
-
-// ---- help -----------------------------------------------------------------------------------------
-
-void TMainForm::NapovedakprostrediClick()
-{
-    const QString path = ProgramFolder::file(QStringLiteral("help\\napoveda.html"));
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-        return;
-    }
-    QMessageBox::information(this, windowTitle(),
-                             QStringLiteral("Soubor \"napoveda.html\" s nápovědou k programu\nnebyl nalzen!"));
-    close();
 }
