@@ -9,7 +9,7 @@ packages=(
   qt6-qpa-plugins qt6-image-formats-plugins
   libqscintilla2-qt6-dev
   xvfb xauth xdotool imagemagick x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
 )
 
 missing=()
