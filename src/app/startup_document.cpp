@@ -1,18 +1,9 @@
 #include "app/startup_document.h"
 
+#include "files/templates.h"
+
 QStringList startupDocumentLines()
 {
-    return {
-        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">"),
-        QStringLiteral("<html>"),
-        QStringLiteral("  <head>"),
-        QStringLiteral("  <meta http-equiv=\"content-type\" content=\"text/html; charset=windows-1250\">"),
-        QStringLiteral("  <meta name=\"generator\" content=\"Velinor 1.0\">"),
-        QStringLiteral("  <title></title>"),
-        QStringLiteral("  </head>"),
-        QStringLiteral("  <body>"),
-        QString(),
-        QStringLiteral("  </body>"),
-        QStringLiteral("</html>"),
-    };
+    // The start-up page names the program without the word "verze" the templates use.
+    return htmlPageLines(QStringLiteral("Velinor 1.0"));
 }

@@ -13,21 +13,26 @@ QString emptyText()
 }
 } // namespace
 
-QString htmlTemplate()
+QStringList htmlPageLines(const QString &generator)
 {
-    return joined({
+    return {
         QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">"),
         QStringLiteral("<html>"),
         QStringLiteral("  <head>"),
         QStringLiteral("  <meta http-equiv=\"content-type\" content=\"text/html; charset=windows-1250\">"),
-        QStringLiteral("  <meta name=\"generator\" content=\"Velinor verze 1.0\">"),
+        QStringLiteral("  <meta name=\"generator\" content=\"%1\">").arg(generator),
         QStringLiteral("  <title></title>"),
         QStringLiteral("  </head>"),
         QStringLiteral("  <body>"),
         QString(),
         QStringLiteral("  </body>"),
         QStringLiteral("</html>"),
-    });
+    };
+}
+
+QString htmlTemplate()
+{
+    return joined(htmlPageLines(QStringLiteral("Velinor verze 1.0")));
 }
 
 QString xhtmlTemplate()

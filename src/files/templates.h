@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
 // The texts new documents start from. Lines are joined by a single carriage return; no template
 // ends with a line break.
-QString htmlTemplate();   // HTML 4.01 Transitional
+// The eleven lines of an empty HTML 4.01 Transitional page naming its generator.
+QStringList htmlPageLines(const QString &generator);
+
+QString htmlTemplate();   // HTML 4.01 Transitional, generator "Velinor verze 1.0"
 QString xhtmlTemplate();  // XHTML 1.0 Strict
 QString cssTemplate();
 QString javaScriptTemplate();
