@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "app/main_window_builder.h"
 #include "app/ruler.h"
+#include "app/save_question.h"
 #include "app/settings.h"
 #include "app/startup_document.h"
 #include "base/text_file.h"
@@ -18,7 +19,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -183,11 +183,11 @@ bool TChildForm::FormCloseQuery()
 {
     if (!m_editor->isModified() || m_closeConfirmed)
         return true;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Potvrzení"),
-                                              QStringLiteral("Uložit změny provedené v souboru?"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
-        return true;
+    switch (askToSaveChanges(this, QStringLiteral("Uložit změny provedené v souboru?"))) {
+    case SaveAnswer::Discard: return true;
+    case SaveAnswer::Keep: return false;
+    case SaveAnswer::Save: break;
+    }
     const QString path = m_mainForm->askSavePath(QString());
     if (path.isEmpty())
         return false; // the save was cancelled: keep the window and its text

@@ -15,18 +15,18 @@
 #include <cmath>
 #include <cstring>
 
-// The component's interface for filling a document piece by piece (its ILoader). Declared
-// outside an anonymous namespace: with no overrider in sight the compiler would otherwise turn
-// the calls into calls of a pure virtual function.
-class ComponentDocumentLoader
+// The component's interface for filling a document piece by piece. The library does not ship its
+// header, so this repeats its declaration: the same name in the same (global) namespace and the
+// same members in the same order, so that the object the component hands out is called through its
+// own type; a look-alike class reached through a cast would be undefined behaviour. Not in an
+// anonymous namespace: with no overrider in sight the compiler would turn the calls into calls of a
+// pure virtual function.
+class ILoader
 {
 public:
     virtual int Release() = 0;
     virtual int AddData(const char *data, std::ptrdiff_t length) = 0;
     virtual void *ConvertToDocument() = 0;
-
-protected:
-    ~ComponentDocumentLoader() = default;
 };
 
 namespace {
@@ -460,11 +460,12 @@ void SyntaxEdit::loadFile(const QString &path)
 {
     // The text goes into a fresh document through the component's loader, which reports no
     // change per piece; the document then replaces the current one in a single step.
-    ComponentDocumentLoader *loader = nullptr;
+    ILoader *loader = nullptr;
     auto createLoader = [this, &loader](qint64 bytes) {
-        // Room for the whole text at once: growing the buffer would copy it.
-        loader = reinterpret_cast<ComponentDocumentLoader *>(
-            SendScintilla(SCI_CREATELOADER, static_cast<unsigned long>(bytes), 0L));
+        // Room for the whole text and some to spare: a buffer filled to the brim would be copied
+        // whole by the first keystroke.
+        const qint64 capacity = bytes + bytes / 8 + 4096;
+        loader = reinterpret_cast<ILoader *>(SendScintilla(SCI_CREATELOADER, static_cast<unsigned long>(capacity), 0L));
     };
     SplitText split;
     try {
@@ -484,6 +485,10 @@ void SyntaxEdit::loadFile(const QString &path)
     SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
     SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document); // the component now holds the only reference
     configureDocument();
+    // A loaded document starts with undo collection off; without it nothing can be undone and the
+    // save point is never left, so typing would not set the modified flag.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETSAVEPOINT);
     --m_silentChanges;
 

@@ -3,6 +3,7 @@
 #include "app/child_form.h"
 #include "app/command_registry.h"
 #include "app/main_form.h"
+#include "app/save_question.h"
 #include "base/program_folder.h"
 #include "base/velinor_error.h"
 #include "editor/syntax_edit.h"
@@ -217,9 +218,10 @@ bool FileCommands::confirmClose(TChildForm *child, const QString &question)
 {
     if (!child->editor()->isModified())
         return true;
-    const auto answer = QMessageBox::question(&m_mainForm, QStringLiteral("Potvrzení"), question,
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes) {
+    const SaveAnswer answer = askToSaveChanges(&m_mainForm, question);
+    if (answer == SaveAnswer::Keep)
+        return false;
+    if (answer == SaveAnswer::Save) {
         const QString path = m_mainForm.askSavePath(QString());
         // A cancelled save dialog keeps the window and its text; so does a failed write.
         if (path.isEmpty() || !writeDocument(child, path))

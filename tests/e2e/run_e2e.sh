@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End to end: the real program in a virtual X server. Starts Velinor from a fresh program folder,
+# End to end: the real program in a virtual X server under a window manager. Starts Velinor from a fresh program folder,
 # waits for its main window, types Czech text into the start-up document, saves a screenshot,
 # quits through "Kone&c" (answering No to the save question) and checks what the exit wrote.
 set -euo pipefail
@@ -18,7 +18,11 @@ cat > "$work/drive.sh" <<'DRIVE'
 set -euo pipefail
 work=$1
 shot=$2
-fail() { echo "e2e: $*" >&2; kill "$pid" 2>/dev/null || true; exit 1; }
+wm=
+pid=
+cleanup() { [[ -n "$pid" ]] && kill "$pid" 2>/dev/null; [[ -n "$wm" ]] && kill "$wm" 2>/dev/null; true; }
+trap cleanup EXIT
+fail() { echo "e2e: $*" >&2; exit 1; }
 wait_for_window() { # name, seconds
   local end=$((SECONDS + $2))
   while (( SECONDS < end )); do
@@ -27,6 +31,12 @@ wait_for_window() { # name, seconds
   done
   return 1
 }
+
+# A window manager, as on every user's desktop: without one Qt loses track of the active window
+# after a modal dialog and the window shortcuts stop.
+openbox --sm-disable &
+wm=$!
+for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 
 QT_QPA_PLATFORM=xcb "$work/velinor" &
 pid=$!
@@ -39,7 +49,7 @@ import -window root "$shot"
 
 # A new HTML document from the toolbar's first button, a word typed after its last line, then
 # "&Uložit" (Ctrl+S) into projekty/.
-xdotool mousemove 16 34 click 1
+xdotool mousemove --window "$main" 16 34 click 1
 sleep 1
 xdotool type --delay 30 "Ahoj"
 xdotool key ctrl+s
@@ -60,7 +70,8 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
-wait "$pid" || fail "the program exited with an error"
+wait "$pid" || { pid=; fail "the program exited with an error"; }
+pid=
 echo "e2e: the program started, took the text and exited"
 DRIVE
 chmod +x "$work/drive.sh"

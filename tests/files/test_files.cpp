@@ -9,6 +9,7 @@
 #include "support/ui_test_support.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -100,6 +101,10 @@ private slots:
     void failedSaveKeepsWindowAndOldFile();
     void projectsFolderThatCannotBeMade();
     void closeAsksOnce();
+    void openedDocumentsUndoAndAsk_data();
+    void openedDocumentsUndoAndAsk();
+    void dismissedQuestionKeepsTheText_data();
+    void dismissedQuestionKeepsTheText();
     void printWritesAPage();
 };
 
@@ -415,6 +420,117 @@ void TestFiles::closeAsksOnce()
     QVERIFY(f.files->ZavritvseClick());
     QCOMPARE(texts, QStringList{QString::fromUtf8("Chcete uložit změny provedené v souboru\nNovy2.html?")});
     QCOMPARE(f.windows(), 0);
+}
+
+// However a file comes in (the open dialog, the file panel, an example page), typing in it sets the
+// modified flag, every change can be undone, and closing asks. With and without assistive
+// technology: the component reports its changes differently in the two cases.
+enum class Road { OpenDialog, FilePanel, Example };
+
+void TestFiles::openedDocumentsUndoAndAsk_data()
+{
+    QTest::addColumn<int>("road");
+    QTest::addColumn<bool>("accessibility");
+    for (bool accessibility : {false, true}) {
+        const char *suffix = accessibility ? ", accessibility on" : "";
+        QTest::addRow("open dialog%s", suffix) << int(Road::OpenDialog) << accessibility;
+        QTest::addRow("file panel%s", suffix) << int(Road::FilePanel) << accessibility;
+        QTest::addRow("example page%s", suffix) << int(Road::Example) << accessibility;
+    }
+}
+
+void TestFiles::openedDocumentsUndoAndAsk()
+{
+    QFETCH(int, road);
+    QFETCH(bool, accessibility);
+    QAccessible::setActive(accessibility);
+    auto restore = qScopeGuard([] { QAccessible::setActive(false); });
+
+    Fixture f;
+    const QByteArray original("<p>a</p>\r\n<p>b</p>\r\n");
+    const QString path = f.path(QStringLiteral("examples/javascript/ak_cas.htm"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QVERIFY(writeFile(path, original));
+    switch (Road(road)) {
+    case Road::OpenDialog: f.files->openFile(path); break;
+    case Road::FilePanel: f.files->FileListBoxDblClick(path); break;
+    case Road::Example: f.mainForm->commandRegistry().run(QStringLiteral("Ak_CasClick")); break;
+    }
+    TChildForm *child = f.mainForm->ActiveChild();
+    QVERIFY(child);
+    QCOMPARE(f.windows(), 2);
+    SyntaxEdit *editor = child->editor();
+    QCOMPARE(f.panel(VelinorStatusBar::State), QString::fromUtf8("NEZMĚNĚNO"));
+    f.mainForm->activateWindow(); // the menu's shortcuts work in the active window
+    QVERIFY(QTest::qWaitForWindowActive(f.mainForm));
+
+    QTest::keyClicks(editor, "xy");
+    QCOMPARE(editor->line(0), QStringLiteral("xy<p>a</p>"));
+    QVERIFY(editor->isModified());
+    QCOMPARE(f.panel(VelinorStatusBar::State), QString::fromUtf8("ZMĚNĚNO"));
+    f.mainForm->commandRegistry().run(QStringLiteral("TucnyClick"));
+    QCOMPARE(editor->line(0), QStringLiteral("xy<b></b><p>a</p>"));
+
+    // One undo per step: the command, then the typed word.
+    QAction *undo = f.mainForm->action(QStringLiteral("Zpet"));
+    QVERIFY(undo);
+    undo->trigger();
+    QCOMPARE(editor->line(0), QStringLiteral("xy<p>a</p>"));
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor->text(), QString::fromLatin1(original));
+    f.mainForm->action(QStringLiteral("Vpred"))->trigger();
+    QCOMPARE(editor->line(0), QStringLiteral("xy<p>a</p>"));
+
+    QStringList texts;
+    onNextModal(answer(QMessageBox::No, &texts));
+    f.files->ZavritClick();
+    QTRY_COMPARE(f.windows(), 1);
+    QCOMPARE(texts, QStringList{QString::fromUtf8("Uložit změny provedené v souboru?")});
+    QCOMPARE(readFile(path), original);
+}
+
+// Escape, the question's close box or a dismissed question never throw the text away: the window
+// stays, and "Zavřít vše" stops there.
+void TestFiles::dismissedQuestionKeepsTheText_data()
+{
+    QTest::addColumn<int>("how"); // 0 Escape, 1 close box, 2 rejected
+    QTest::newRow("Escape") << 0;
+    QTest::newRow("close box") << 1;
+    QTest::newRow("dismissed") << 2;
+}
+
+void TestFiles::dismissedQuestionKeepsTheText()
+{
+    QFETCH(int, how);
+    Fixture f;
+    f.mainForm->ActiveEditor()->insert(QStringLiteral("keep me"));
+    auto dismissQuestion = [how](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || how == 2)
+            dismiss(modal);
+        else if (how == 0)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+    };
+    const QString kept = f.mainForm->ActiveEditor()->text();
+
+    // Close, the window's own close box, Close all and exit.
+    onNextModal(dismissQuestion);
+    f.files->ZavritClick();
+    QCOMPARE(f.windows(), 1);
+    onNextModal(dismissQuestion);
+    QVERIFY(!f.mainForm->mdiArea()->subWindowList().first()->close());
+    QCOMPARE(f.windows(), 1);
+    onNextModal(dismissQuestion);
+    QVERIFY(!f.files->ZavritvseClick());
+    QCOMPARE(f.windows(), 1);
+    onNextModal(dismissQuestion);
+    f.mainForm->commandRegistry().run(QStringLiteral("KonecClick"));
+    QVERIFY(f.mainForm->isVisible());
+    QCOMPARE(f.windows(), 1);
+    QCOMPARE(f.mainForm->ActiveEditor()->text(), kept);
+    QVERIFY(f.mainForm->ActiveEditor()->isModified());
 }
 
 void TestFiles::printWritesAPage()
