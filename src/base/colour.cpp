@@ -1,5 +1,7 @@
 #include "base/colour.h"
 
+#include "base/int_conversion.h"
+
 QString colourText(const Rgb &colour)
 {
     return QStringLiteral("#%1%2%3")
@@ -13,14 +15,15 @@ std::optional<Rgb> parseColourDigits(const QString &sixDigits)
 {
     if (sixDigits.size() != 6)
         return std::nullopt;
-    bool ok = false;
-    const uint value = sixDigits.toUInt(&ok, 16);
-    if (!ok)
-        return std::nullopt;
-    for (QChar c : sixDigits)
-        if (!c.isLetterOrNumber())
+    // Digit by digit: a number parser would also take "0x", signs or spaces.
+    int value = 0;
+    for (QChar c : sixDigits) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0)
             return std::nullopt;
-    return Rgb{int((value >> 16) & 0xFF), int((value >> 8) & 0xFF), int(value & 0xFF)};
+        value = value * 16 + digit;
+    }
+    return Rgb{(value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF};
 }
 
 std::optional<Rgb> settingsColourToRgb(int value)

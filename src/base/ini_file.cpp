@@ -2,13 +2,17 @@
 
 #include "base/int_conversion.h"
 #include "base/text_file.h"
+#include "base/regular_file.h"
 #include "base/velinor_error.h"
+#include "base/windows1250.h"
 
 #include <QFile>
 
 #include <optional>
 
 namespace {
+
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // The section name of a "[name]" line, or nothing.
 std::optional<QString> sectionOf(const QString &line)
@@ -71,22 +75,39 @@ SectionRange findSection(const QStringList &lines, const QString &section)
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
+bool IniFile::canHoldKey(const QString &key)
+{
+    return !key.isEmpty() && key == key.trimmed() && !key.contains(QLatin1Char('='))
+           && !key.contains(QLatin1Char('\r')) && !key.contains(QLatin1Char('\n'))
+           && !key.contains(QChar(0)) && !key.startsWith(QLatin1Char(';'))
+           && !key.startsWith(QLatin1Char('['));
+}
+
 QStringList IniFile::readLines() const
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return {};
-    const SplitText text = splitFileBytes(file.readAll());
-    if (text.lineCount == 0)
+    const QByteArray bytes = file.readAll();
+    const QString text = bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(kUtf8Mark.size()))
+                                                     : Windows1250::decode(bytes);
+    // The line rules of text files: CRLF, CR or LF end a line, so does NUL; a final break adds none.
+    const SplitText split = splitUtf8Text(text.toUtf8().replace('\0', '\n'));
+    if (split.lineCount == 0)
         return {};
-    return QString::fromUtf8(text.utf8).split(QLatin1Char('\n'));
+    return QString::fromUtf8(split.utf8).split(QLatin1Char('\n'));
 }
 
 void IniFile::writeLines(const QStringList &lines)
 {
     const QByteArray utf8 = lines.join(QLatin1Char('\n')).toUtf8();
-    const EncodedText encoded = encodeLines(utf8.constData(), utf8.size(), int(lines.size()), LineBreak::CRLF,
-                                            TextEncoding::Windows1250);
+    EncodedText encoded = encodeLines(utf8.constData(), utf8.size(), int(lines.size()), LineBreak::CRLF,
+                                      TextEncoding::Windows1250);
+    // windows-1250 that starts like the mark would read back as UTF-8: write that as UTF-8 too.
+    if (encoded.encoding == TextEncoding::Utf8 || encoded.bytes.startsWith(kUtf8Mark))
+        encoded = encodeLines(utf8.constData(), utf8.size(), int(lines.size()), LineBreak::CRLF, TextEncoding::Utf8);
+    if (encoded.encoding == TextEncoding::Utf8)
+        encoded.bytes.prepend(kUtf8Mark);
     if (!writeWholeFile(m_path, encoded.bytes))
         throw VelinorError::unableToWrite(m_path);
 }

@@ -7,6 +7,11 @@
 // give values; section and key names match without regard to case. Every read opens the file anew
 // and every write reaches the disk at once, so two objects on the same path never disagree.
 // Lines that are neither (comments, junk) are kept as they are.
+//
+// The file is windows-1250. When a value needs a character the code page cannot hold, the whole
+// file is written as UTF-8 behind a byte-order mark, and only that mark makes a file read as UTF-8:
+// windows-1250 bytes that happen to form valid UTF-8 ("Ĺˇ" is C5 A1, also "š") still read back
+// as written.
 class IniFile
 {
 public:
@@ -24,6 +29,10 @@ public:
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
+
+    // Whether a name reads back from the file as the same key: not empty, without the spaces around
+    // it that reading drops, without "=", a line break or NUL, not starting with ";" or "[".
+    static bool canHoldKey(const QString &key);
 
     // Keys of a section in file order, each spelled as in the file (first spelling of duplicates).
     QStringList keys(const QString &section) const;

@@ -4,18 +4,14 @@
 
 #include <cstdint>
 
-namespace {
-
-int hexDigit(QChar c)
+int hexDigitValue(QChar c)
 {
-    const ushort u = c.unicode();
+    const char16_t u = c.unicode();
     if (u >= '0' && u <= '9') return u - '0';
     if (u >= 'a' && u <= 'f') return u - 'a' + 10;
     if (u >= 'A' && u <= 'F') return u - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 std::optional<int> parseInteger(const QString &text, Hex hex)
 {
@@ -48,7 +44,7 @@ std::optional<int> parseInteger(const QString &text, Hex hex)
     std::uint64_t value = 0;
     const std::uint64_t limit = isHex ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
     for (; i < n; ++i) {
-        const int digit = isHex ? hexDigit(text.at(i)) : (text.at(i).isDigit() && text.at(i).unicode() < 128 ? text.at(i).unicode() - '0' : -1);
+        const int digit = isHex ? hexDigitValue(text.at(i)) : (text.at(i).isDigit() && text.at(i).unicode() < 128 ? text.at(i).unicode() - '0' : -1);
         if (digit < 0)
             return std::nullopt;
         value = value * (isHex ? 16 : 10) + static_cast<std::uint64_t>(digit);

@@ -13,3 +13,6 @@ std::optional<int> parseInteger(const QString &text, Hex hex = Hex::Allowed);
 
 // As parseInteger, but raises VelinorError "'%s' is not a valid integer value" on failure.
 int toInteger(const QString &text, Hex hex = Hex::Allowed);
+
+// The value of one ASCII hexadecimal digit (either case), or -1.
+int hexDigitValue(QChar c);

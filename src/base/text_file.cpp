@@ -1,5 +1,6 @@
 #include "base/text_file.h"
 
+#include "base/regular_file.h"
 #include "base/velinor_error.h"
 #include "base/windows1250.h"
 
@@ -7,6 +8,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <csignal>
 #include <cstring>
 
 namespace {
@@ -281,7 +283,7 @@ SplitText readTextFile(const QString &path, const TextSink &sink, const TextSize
     // the first decides the encoding, the second decodes.
     constexpr qint64 kBlock = 4 << 20;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+    if (!openRegularFile(file))
         throw VelinorError::cannotOpen(path);
     QByteArray block;
     Utf8Validator validator;
@@ -368,6 +370,10 @@ EncodedText saveTextFile(const QString &path, const char *utf8, qsizetype size, 
 
 bool writeWholeFile(const QString &path, const QByteArray &bytes)
 {
+    // A write past the file-size limit must fail like a full disk, not end the program through
+    // SIGXFSZ with the document unsaved.
+    static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    Q_UNUSED(fileSizeSignalIgnored);
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk) shows here instead of vanishing in a flush
     // that reports success.

@@ -30,10 +30,7 @@ Edit anchorEdit(const QString &name)
 
 bool canRememberLinkName(const QString &name)
 {
-    const QString key = keyOf(name);
-    return !key.isEmpty() && !key.contains(QLatin1Char('=')) && !key.contains(QLatin1Char('\r'))
-           && !key.contains(QLatin1Char('\n')) && !key.startsWith(QLatin1Char(';'))
-           && !key.startsWith(QLatin1Char('['));
+    return IniFile::canHoldKey(keyOf(name));
 }
 
 QStringList rememberLinkName(IniFile &file, const QString &name)

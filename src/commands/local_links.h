@@ -16,8 +16,8 @@ Edit anchorEdit(const QString &name);    // <a name="name"></a>, or <a></a> with
 // Names match without regard to case; a new name joins the end of the section.
 extern const char *const kLocalLinkSection; // "Link_ComboBox"
 
-// Whether a name can be kept as a key of that file: an INI key cannot hold "=" or a line break,
-// cannot start with ";" or "[", and loses the spaces around it (those are kept in the link itself).
+// Whether a name can be kept as a key of that file (see IniFile::canHoldKey); the spaces around it
+// are dropped from the key (they are kept in the link itself).
 bool canRememberLinkName(const QString &name);
 
 // Stores the name (when it can be kept) and returns the remembered names in file order.

@@ -12,6 +12,5 @@
 QStringList rememberedEmailAddresses();
 
 // Adds an address at the end of the list unless it is there already (in any case). An address that
-// the file could not give back as written (empty or blank, holding "=" or a line break, or starting
-// with ";" or "[") is not remembered. Raises "Unable to write to %s" when the file cannot be written.
+// the file could not give back as written (see IniFile::canHoldKey) is not remembered. Raises "Unable to write to %s" when the file cannot be written.
 void rememberEmailAddress(const QString &address);

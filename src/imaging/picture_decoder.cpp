@@ -1,7 +1,9 @@
 #include "imaging/picture_decoder.h"
 
+#include "base/regular_file.h"
 #include "base/velinor_error.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -28,7 +30,10 @@ QImage decodePicture(const QString &path)
     if (format.isEmpty())
         throw VelinorError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 
-    QImageReader reader(path, format);
+    QFile file(path);
+    if (!openRegularFile(file)) // a FIFO in the picture folder must not hang the preview
+        throw VelinorError::cannotOpen(path);
+    QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(false); // the extension alone chooses the decoder
     reader.setAutoTransform(true);
     QImage image = reader.read();

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,27 +39,22 @@ QString errorOf(const std::function<void()> &action)
     return QStringLiteral("<no error>");
 }
 
-// Makes writes beyond a few bytes fail, even for root, for the lifetime of the object.
+// Makes writes beyond a few bytes fail, even for root, for the lifetime of the object. The signal
+// such a write raises keeps its default action (ending the process): saving must survive it.
 class FileSizeLimit
 {
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = m_saved;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
 
 private:
     rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace
@@ -80,6 +75,10 @@ private slots:
     void iniEraseSection();
     void iniSurvivesJunk();
     void iniWriteFailure();
+    void iniNamesReadBackAsWritten_data();
+    void iniNamesReadBackAsWritten();
+    void iniKeysRefuseWhatTheFileCannotHold();
+    void fifoOrDeviceIsRefusedAtOnce();
     void textRoundTrip_data();
     void textRoundTrip();
     void everyHighByteRoundTrips();
@@ -175,8 +174,8 @@ void TestBase::settingsColours()
     QVERIFY(!settingsColourToRgb(kNoColour));
     QCOMPARE(rgbToSettingsColour(Rgb{0, 0xFF, 0}), 65280);
     QCOMPARE(rgbToSettingsColour(std::nullopt), 536870911);
-    QVERIFY(!parseColourDigits(QStringLiteral("12345G")));
-    QVERIFY(!parseColourDigits(QStringLiteral("12345")));
+    for (const char *notSixDigits : {"12345G", "12345", "0x12AB", "0X12ab", "+12345", " 12345", "1234567", "１２３４５６"})
+        QVERIFY2(!parseColourDigits(QString::fromUtf8(notSixDigits)), notSixDigits);
 }
 
 void TestBase::iniReadsCaseInsensitivelyAndKeepsOrder()
@@ -255,6 +254,61 @@ void TestBase::iniWriteFailure()
     QCOMPARE(errorOf([&] { ini.writeBool(QStringLiteral("A"), QStringLiteral("Checked"), true); }),
              QStringLiteral("Unable to write to %1").arg(path));
     QCOMPARE(ini.readBool(QStringLiteral("A"), QStringLiteral("Checked"), false), false);
+}
+
+void TestBase::iniNamesReadBackAsWritten_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QByteArray>("fileStart");
+    // "Ĺˇ" is C5 A1 in windows-1250, which is also the UTF-8 of "š".
+    QTest::newRow("windows-1250 bytes that are valid UTF-8") << QStringList{QString::fromUtf8("Ĺˇ")}
+                                                             << QByteArray("[N]\r\n\xC5\xA1=");
+    QTest::newRow("Czech letters") << QStringList{QString::fromUtf8("š"), QString::fromUtf8("žluťoučký kůň")}
+                                   << QByteArray("[N]\r\n\x9A=");
+    QTest::newRow("beyond windows-1250: UTF-8 behind a mark")
+        << QStringList{QString::fromUtf8("Ĺˇ"), QString::fromUtf8("😀 日本")} << QByteArray("\xEF\xBB\xBF[N]\r\n\xC4\xB9\xCB\x87=");
+}
+
+void TestBase::iniNamesReadBackAsWritten()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QByteArray, fileStart);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("names.ini"));
+    for (const QString &name : names) {
+        QVERIFY(IniFile::canHoldKey(name));
+        IniFile(path).writeString(QStringLiteral("N"), name, name);
+    }
+    const IniFile ini(path);
+    QCOMPARE(ini.keys(QStringLiteral("N")), names);
+    for (const QString &name : names)
+        QCOMPARE(ini.readString(QStringLiteral("N"), name), name);
+    QVERIFY2(readAll(path).startsWith(fileStart), readAll(path).toHex(' ').constData());
+}
+
+void TestBase::iniKeysRefuseWhatTheFileCannotHold()
+{
+    for (const QString &key : {QString(), QStringLiteral(" "), QStringLiteral(" a"), QStringLiteral("a\t"),
+                               QStringLiteral("a=b"), QStringLiteral("a\rb"), QStringLiteral("a\nb"),
+                               QStringLiteral(";a"), QStringLiteral("[a]"), QString::fromUtf16(u"a\0b", 3)})
+        QVERIFY2(!IniFile::canHoldKey(key), qPrintable(key));
+    for (const QString &key : {QStringLiteral("a"), QStringLiteral("a b"), QStringLiteral("a;[b]"), QStringLiteral("x@y.cz")})
+        QVERIFY2(IniFile::canHoldKey(key), qPrintable(key));
+}
+
+void TestBase::fifoOrDeviceIsRefusedAtOnce()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.html"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QElapsedTimer timer;
+    timer.start();
+    // Opening a FIFO for reading would wait for a writer for ever.
+    QCOMPARE(errorOf([&] { loadTextFile(fifo); }), QStringLiteral("Cannot open file %1").arg(fifo));
+    QCOMPARE(IniFile(fifo).readInteger(QStringLiteral("A"), QStringLiteral("B"), 7), 7);
+    const QString device = QStringLiteral("/dev/zero"); // would never end
+    QCOMPARE(errorOf([&] { loadTextFile(device); }), QStringLiteral("Cannot open file %1").arg(device));
+    QVERIFY(timer.elapsed() < 5000);
 }
 
 void TestBase::textRoundTrip_data()

@@ -913,6 +913,10 @@ void TestCommands::localLinkText_data()
                                                 << QStringList{"kapitola \"1\""};
     QTest::newRow("Czech letters") << QString::fromUtf8("úvod") << "ToolButton_Odkazy_LOCAL"
                                    << QString::fromUtf8("x<a href=\"#úvod\">|</a>y") << QStringList{QString::fromUtf8("úvod")};
+    // "Ĺˇ" is C5 A1 in windows-1250, also the UTF-8 of "š": it must not come back as "š".
+    QTest::newRow("windows-1250 bytes that are also UTF-8") << QString::fromUtf8("Ĺˇ") << "ToolButton_Odkazy_NAME"
+                                                           << QString::fromUtf8("x<a name=\"Ĺˇ\">|</a>y")
+                                                           << QStringList{QString::fromUtf8("Ĺˇ")};
     // An INI key cannot hold "=": the name is inserted but not offered later under a wrong name.
     QTest::newRow("a name with = is not remembered") << "a=b" << "ToolButton_Odkazy_LOCAL" << "x<a href=\"#a=b\">|</a>y"
                                                       << QStringList();

@@ -1080,6 +1080,7 @@ void TestDialogs::emailAddressList()
     rememberEmailAddress("jan@example.cz");
     rememberEmailAddress("EVA@Example.cz"); // the same address in other case
     rememberEmailAddress("a=b@example.cz"); // would read back as another address
+    rememberEmailAddress(QString::fromUtf16(u"a\0b@example.cz", 14)); // a NUL would end the line
     rememberEmailAddress(QString());
     QCOMPARE(rememberedEmailAddresses(), (QStringList{"eva@example.cz", "jan@example.cz"}));
     const QByteArray file = readFile(folder.filePath("setup/email.ini"));

@@ -60,7 +60,8 @@ $pocet = count($obrazky);
 $stran = max(1, (int)ceil($pocet / $naStranku));
 
 // Zobrazí se jen obrázek, který ve složce opravdu je: jméno z adresy se hledá v seznamu.
-$foto = isset($_GET['foto']) ? (string)$_GET['foto'] : '';
+// Pole z adresy (?foto[]=...) není jméno souboru: znamená „žádný obrázek“, ne varování.
+$foto = isset($_GET['foto']) && is_string($_GET['foto']) ? $_GET['foto'] : '';
 $index = $foto !== '' ? array_search($foto, $obrazky, true) : false;
 
 $strana = isset($_GET['strana']) ? (int)$_GET['strana'] : 1;
