@@ -1,10 +1,12 @@
-# Velinor: `make run` starts the editor, `make test` runs every test, `make bench` the benchmarks.
+# Velinor: `make run` starts the editor, `make test` runs every test, `make bench` the benchmarks,
+# `make install` installs it under PREFIX.
 # Each target first installs any missing Debian packages (scripts/install-deps.sh).
 
 BUILD_DIR ?= build
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench install clean
 
 all: build
 
@@ -25,6 +27,9 @@ test: build
 
 bench: build
 	@bash scripts/run-benchmarks.sh $(BUILD_DIR)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -10,6 +10,8 @@ packages=(
   libqscintilla2-qt6-dev
   xvfb xauth xdotool imagemagick x11-utils openbox
   fonts-dejavu-core fonts-liberation2
+  qt6-translations-l10n breeze-icon-theme-rcc libqt6svg6
+  appstream desktop-file-utils
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "app/platform_setup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velinor 1.0"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velinor 1.0"));
+    setUpPlatform(); // before any window: Czech platform texts, icons
 
     TMainForm mainForm;
     // Maximised; without a window manager (a bare X server) the screen's size does it.

@@ -4,6 +4,7 @@
 #include "app/hint_text.h"
 #include "app/layout_records.h"
 #include "app/main_window_builder.h"
+#include "app/mdi_arrangement.h"
 #include "app/command_modules.h"
 #include "files/file_commands.h"
 #include "app/palette_control.h"
@@ -35,41 +36,6 @@ namespace {
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-// Icons for the standard toolbar, whose buttons show no caption.
-QStyle::StandardPixmap iconOf(const QString &button)
-{
-    static const QHash<QString, QStyle::StandardPixmap> icons = {
-        {QStringLiteral("New_Menu"), QStyle::SP_FileIcon},
-        {QStringLiteral("Save_"), QStyle::SP_DialogSaveButton},
-        {QStringLiteral("Open"), QStyle::SP_DialogOpenButton},
-        {QStringLiteral("Zavrit_Menu"), QStyle::SP_DialogCloseButton},
-        {QStringLiteral("Zpet_Menu"), QStyle::SP_ArrowBack},
-        {QStringLiteral("Vpred_Menu"), QStyle::SP_ArrowForward},
-        {QStringLiteral("Vyjmout_Menu"), QStyle::SP_TrashIcon},
-        {QStringLiteral("Kopirovat_Menu"), QStyle::SP_FileDialogDetailedView},
-        {QStringLiteral("Vlozit_Menu"), QStyle::SP_FileDialogContentsView},
-        {QStringLiteral("JdiNaRadek_Menu"), QStyle::SP_ArrowRight},
-        {QStringLiteral("Tisk_Menu"), QStyle::SP_DriveFDIcon},
-        {QStringLiteral("Cas_Menu"), QStyle::SP_BrowserReload},
-        {QStringLiteral("Nahled_Menu"), QStyle::SP_DesktopIcon},
-        {QStringLiteral("Soubory_Menu"), QStyle::SP_DirIcon},
-        {QStringLiteral("PanelNastroju_Menu"), QStyle::SP_TitleBarNormalButton},
-        {QStringLiteral("FastPaste_Menu"), QStyle::SP_FileDialogListView},
-    };
-    return icons.value(button, QStyle::SP_CustomBase);
-}
-
-// A caption for a button that has only a hint: the value in "[element div = left]", or the
-// hint's first word.
-QString shortCaptionFromHint(const QString &hint)
-{
-    const int eq = hint.lastIndexOf(QLatin1Char('='));
-    const int close = hint.lastIndexOf(QLatin1Char(']'));
-    if (eq >= 0 && close > eq)
-        return hint.mid(eq + 1, close - eq - 1).trimmed();
-    return hint.section(QLatin1Char(' '), 0, 0);
 }
 
 const char *const kDocumentFilters =
@@ -122,21 +88,9 @@ void TMainForm::registerCommands()
     add("FastPaste_MenuClick", [this] { PanelrychlevkladaniClick(); });
     add("Vlevo_PanelZdrojuClick", [this] { dockFilePanel(Qt::LeftDockWidgetArea); });
     add("Vpravo_PanelZdrojuClick", [this] { dockFilePanel(Qt::RightDockWidgetArea); });
-    add("KaskdaClick", [this] { m_mdiArea->cascadeSubWindows(); });
-    add("VedlesebeClick", [this] { m_mdiArea->tileSubWindows(); });
-    add("PodsebouClick", [this] {
-        // One under another: full width, equal heights.
-        const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
-        if (windows.isEmpty())
-            return;
-        const int height = m_mdiArea->viewport()->height() / int(windows.size());
-        int y = 0;
-        for (QMdiSubWindow *window : windows) {
-            window->showNormal();
-            window->setGeometry(0, y, m_mdiArea->viewport()->width(), height);
-            y += height;
-        }
-    });
+    add("KaskdaClick", [this] { arrangeSubWindows(m_mdiArea, WindowArrangement::Cascade); });
+    add("VedlesebeClick", [this] { arrangeSubWindows(m_mdiArea, WindowArrangement::SideBySide); });
+    add("PodsebouClick", [this] { arrangeSubWindows(m_mdiArea, WindowArrangement::OneUnderAnother); });
     add("Vyrovnat_ikonyClick", [this] {
         // Minimised windows in a row along the bottom of the frame.
         int x = 0;
@@ -197,11 +151,6 @@ void TMainForm::buildLayout()
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(16, 16));
     builder.fillToolBar(toolBar, standardToolbarLayout());
-    for (QAction *action : toolBar->actions()) {
-        const QStyle::StandardPixmap icon = iconOf(action->objectName());
-        if (icon != QStyle::SP_CustomBase)
-            action->setIcon(style()->standardIcon(icon));
-    }
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     m_statusBar = new VelinorStatusBar(this);
@@ -245,11 +194,12 @@ void TMainForm::buildDocks()
     auto *quickBar = new QToolBar(quickDock);
     quickBar->setObjectName(QStringLiteral("ToolBar_FastPaste"));
     quickBar->setOrientation(Qt::Vertical);
-    quickBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Captions where the buttons have them, pictures for the alignment and preview buttons.
+    quickBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     builder.fillToolBar(quickBar, quickInsertLayout(), true);
-    for (QAction *action : quickBar->actions())
-        if (action->text().isEmpty())
-            action->setText(shortCaptionFromHint(action->toolTip())); // buttons without a caption of their own
+    // The column of buttons is narrower than the dock's title: widen it so the title shows whole.
+    const int titleMargin = style()->pixelMetric(QStyle::PM_DockWidgetTitleMargin, nullptr, quickDock);
+    quickBar->setMinimumWidth(quickDock->fontMetrics().horizontalAdvance(quickDock->windowTitle()) + 2 * titleMargin + 8);
     quickDock->setWidget(quickBar);
     addDockWidget(Qt::LeftDockWidgetArea, quickDock);
 

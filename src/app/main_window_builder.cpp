@@ -2,9 +2,12 @@
 
 #include "app/command_registry.h"
 #include "app/hint_text.h"
+#include "app/icon_names.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,9 +25,27 @@ QString text(const char *utf8)
 void applyHint(QAction *action, const char *hint)
 {
     const HintParts parts = splitHint(text(hint));
-    action->setToolTip(parts.shortText.isEmpty() ? QString(action->text()).remove(QLatin1Char('&')) : parts.shortText);
+    action->setToolTip(parts.shortText); // empty: no tool tip (QAction would fall back to its caption)
     action->setStatusTip(parts.longText);
 }
+
+// The picture of the control named `objectName`, when it has one.
+void applyIcon(QAction *action, const QString &objectName)
+{
+    const QString name = iconNameOf(objectName);
+    if (!name.isEmpty() && !action->isCheckable())
+        action->setIcon(QIcon::fromTheme(name));
+}
+
+// A button whose hint is empty shows no tool tip: the one Qt would make only repeats its caption.
+class NoToolTip : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ToolTip; }
+};
 
 QMenu *findDropDown(const char *name, QWidget *parent, const CommandRegistry &registry, QObject *owner)
 {
@@ -68,6 +89,7 @@ QAction *MainWindowBuilder::makeAction(const MenuEntry &entry)
     applyHint(action, entry.hint);
     action->setCheckable(entry.checkable);
     action->setChecked(entry.checked);
+    applyIcon(action, action->objectName());
     connectCommand(action, entry.command);
     return action;
 }
@@ -87,6 +109,7 @@ void MainWindowBuilder::fillMenu(QMenu *menu, const std::vector<MenuEntry> &entr
             sub->setObjectName(text(entry.objectName));
             sub->menuAction()->setObjectName(text(entry.objectName));
             applyHint(sub->menuAction(), entry.hint);
+            applyIcon(sub->menuAction(), sub->objectName());
             fillMenu(sub, entry.children);
             break;
         }
@@ -141,12 +164,15 @@ void MainWindowBuilder::fillToolBar(QToolBar *toolBar, const std::vector<ToolBut
             action->setIconText(text(entry.caption)); // as written: the default would drop a trailing "..."
             action->setObjectName(text(entry.objectName));
             applyHint(action, entry.hint);
+            applyIcon(action, action->objectName());
             connectCommand(action, entry.command);
             toolBar->addAction(action);
             auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action));
             if (!button)
                 break;
             button->setObjectName(text(entry.objectName));
+            if (splitHint(text(entry.hint)).shortText.isEmpty())
+                button->installEventFilter(new NoToolTip(button));
             if (boldCaptions) {
                 QFont font = button->font();
                 font.setBold(true);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString &overridePath()
@@ -23,13 +25,29 @@ void ProgramFolder::setPath(const QString &folder)
     overridePath() = folder;
 }
 
+QString userFolderFor(const QString &programFolder, bool programFolderWritable, const QString &dataHome)
+{
+    if (programFolderWritable || dataHome.isEmpty())
+        return programFolder;
+    return QDir::cleanPath(dataHome + QStringLiteral("/velinor"));
+}
+
+QString ProgramFolder::userPath()
+{
+    const QString program = path();
+    return userFolderFor(program, QFileInfo(program).isWritable(),
+                         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
 QString ProgramFolder::file(const QString &relative)
 {
     QString rel = relative;
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (rel.startsWith(QLatin1Char('/')))
         rel.remove(0, 1);
-    return QDir::cleanPath(path() + QLatin1Char('/') + rel);
+    const QString top = rel.section(QLatin1Char('/'), 0, 0);
+    const bool usersOwn = top == QLatin1String("setup") || top == QLatin1String("projekty");
+    return QDir::cleanPath((usersOwn ? userPath() : path()) + QLatin1Char('/') + rel);
 }
 
 bool ProgramFolder::ensureFolder(const QString &relative)
