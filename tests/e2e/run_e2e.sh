@@ -50,7 +50,9 @@ import -window root "$shot"
 # A new HTML document from the toolbar's first button, a word typed after its last line, then
 # "&Uložit" (Ctrl+S) into projekty/.
 xdotool mousemove --window "$main" 16 34 click 1
-sleep 1
+# The new document opens maximised, and the frame's title then names it.
+wait_for_window "\[Novy2\.html\]" 20 >/dev/null || fail "the toolbar's first button did not open Novy2.html"
+sleep 0.3
 xdotool type --delay 30 "Ahoj"
 xdotool key ctrl+s
 for _ in $(seq 1 50); do [[ -f "$work/projekty/Novy2.html" ]] && break; sleep 0.1; done
