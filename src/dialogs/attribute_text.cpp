@@ -14,3 +14,17 @@ QString gatedAttribute(bool ticked, const QString &name, const QString &value)
 {
     return ticked ? optionalAttribute(name, value) : QString();
 }
+
+QString tickedAttribute(bool ticked, const QString &name, const QString &value)
+{
+    return ticked ? attributePiece(name, value) : QString();
+}
+
+Edit containerEdit(const QString &startTagOpen, const QString &tagName)
+{
+    const QString endTag = QStringLiteral("</") + tagName + QLatin1Char('>');
+    return Edit()
+        .insert(startTagOpen + QStringLiteral(">\r\r") + endTag)
+        .left(int(endTag.size()))
+        .up(1);
+}

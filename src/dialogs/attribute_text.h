@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/edit.h"
+
 #include <QString>
 
 // How element dialogs write attributes into a start tag: one space, the name, "=", and the value
@@ -12,3 +14,10 @@ QString optionalAttribute(const QString &name, const QString &value);
 
 // A gated attribute: written only while its companion box is ticked and the value is not empty.
 QString gatedAttribute(bool ticked, const QString &name, const QString &value);
+
+// A gated attribute that is written while its box is ticked whatever the value, empty included.
+QString tickedAttribute(bool ticked, const QString &name, const QString &value);
+
+// An element whose content is typed on lines of its own: the start tag (given without its ">"),
+// ">", an empty line and the end tag, with the caret at the start of the empty line.
+Edit containerEdit(const QString &startTagOpen, const QString &tagName);
