@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/document_language.h"
+#include "editor/document_language.h"
 
 #include <QWidget>
 

@@ -13,6 +13,7 @@
 #include "app/status_bar.h"
 #include "app/status_texts.h"
 #include "base/ini_file.h"
+#include "base/file_filters.h"
 #include "base/program_folder.h"
 #include "editor/syntax_edit.h"
 
@@ -38,11 +39,6 @@ QString text(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-const char *const kDocumentFilters =
-    "HTML Dokument (*.html *.htm *.shtml *.hhc);;Javascript files (*.java);;"
-    "PHP files (*.php *php3 *.php4 *phtml *.inc);;CSS files (*.css);;SQL files (*.sql);;"
-    "XHTML Dokument (*.html *.htm *.xhtml);;XML Document (*.xml *.xsd *.xsl *.xslt *.vxml *.dtd);;"
-    "Všechny soubory (*)";
 
 } // namespace
 
@@ -234,7 +230,7 @@ void TMainForm::FormCreate()
 {
     applyPanelSettings();
     // The three view check marks, read even when the settings folder could not be made.
-    const IniFile ini(ProgramFolder::file(QStringLiteral("setup\\setup.ini")));
+    const IniFile ini(ProgramFolder::file(ProgramFile::SettingsFile));
     auto mark = [&](const char *item, const char *section) {
         if (QAction *a = action(text(item)))
             a->setChecked(ini.readBool(text(section), QStringLiteral("Checked"), true));
@@ -309,7 +305,7 @@ void TMainForm::FormClose()
             settings->writeBool("TBToolbar_PanelControl", "Visible",
                                 dock(QStringLiteral("TBToolbar_PanelControl"))->isVisibleTo(this));
         }
-        IniFile localLinks(ProgramFolder::file(QStringLiteral("setup\\local_link.ini")));
+        IniFile localLinks(ProgramFolder::file(ProgramFile::LocalLinkFile));
         localLinks.eraseSection(QStringLiteral("Link_ComboBox"));
     });
 }
@@ -379,7 +375,7 @@ QString TMainForm::askSavePath(const QString &suggestedName)
 {
     QString filter = m_lastSaveFilter;
     const QString start = suggestedName.isEmpty() ? m_lastSavePath : suggestedName;
-    const QString path = QFileDialog::getSaveFileName(this, QString(), start, text(kDocumentFilters), &filter,
+    const QString path = QFileDialog::getSaveFileName(this, QString(), start, fileFilters(FileFilters::Documents), &filter,
                                                       QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
         m_lastSavePath = path;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/command_registry.h"
-#include "app/document_language.h"
+#include "editor/document_language.h"
 
 #include <QFont>
 #include <QMainWindow>

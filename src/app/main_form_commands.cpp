@@ -170,7 +170,7 @@ void TMainForm::PismoClick()
 
 void TMainForm::NapovedakprostrediClick()
 {
-    const QString path = ProgramFolder::file(QStringLiteral("help\\napoveda.html"));
+    const QString path = ProgramFolder::file(ProgramFile::ProgramHelp);
     if (QFileInfo::exists(path)) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
         return;

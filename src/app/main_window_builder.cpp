@@ -72,6 +72,7 @@ void MainWindowBuilder::connectCommand(QAction *action, const char *command)
     const QString name = text(command);
     if (name.isEmpty())
         return; // does nothing by design
+    action->setProperty(kCommandProperty, name); // what the control runs, for whoever asks
     if (!m_registry.has(name)) {
         action->setEnabled(false); // its command comes later
         return;

@@ -10,6 +10,9 @@ class QObject;
 class QToolBar;
 class QWidget;
 
+// The property of a control's action that names the command it runs ("TucnyClick").
+inline constexpr const char *kCommandProperty = "command";
+
 // Turns the layout tables into actions, menus and buttons. Every control carries its name as
 // objectName; a control whose command is not registered yet is disabled.
 class MainWindowBuilder

@@ -1,5 +1,6 @@
 #include "app/options_form.h"
 
+#include "app/layout_records.h"
 #include "app/command_registry.h"
 #include "app/main_form.h"
 #include "app/settings.h"
@@ -22,18 +23,7 @@
 
 namespace {
 
-struct BoxRecord
-{
-    const char *section;
-    const char *caption;
-};
-
-// The palette-tab boxes, left column then right column.
-const BoxRecord kPaletteTabs[TOptionsForm::kPaletteTabCount] = {
-    {"CheckBox_Text", "Text"},           {"CheckBox_Format", "Formát"},   {"CheckBox_Styl", "Styl"},
-    {"CheckBox_Odkazy", "Odkazy"},       {"CheckBox_Seznamy", "Seznamy"}, {"CheckBox_Tabulky", "Tabulky"},
-    {"CheckBox_Multimedia", "Multimédia"}, {"CheckBox_Formulare", "Formuláře"}, {"CheckBox_Ramce", "Rámce"},
-    {"CheckBox_Script", "Script"},       {"CheckBox_Dalsi", "Další"}};
+// The palette-tab boxes fill the left column first.
 constexpr int kPaletteTabsLeft = 6;
 
 QString text(const char *utf8)
@@ -219,8 +209,9 @@ void TOptionsForm::buildVzhledPage()
     tabs->setContentsMargins(24, 0, 0, 4);
     tabs->setHorizontalSpacing(24);
     tabs->setVerticalSpacing(2);
-    for (int i = 0; i < kPaletteTabCount; ++i) {
-        QCheckBox *box = addBox(kPaletteTabs[i].section, text(kPaletteTabs[i].caption), GroupBox_Vzhled);
+    for (int i = 0; i < int(paletteLayout().size()); ++i) {
+        const PaletteTab &tab = paletteLayout()[size_t(i)];
+        QCheckBox *box = addBox(tab.settingsSection, text(tab.caption), GroupBox_Vzhled);
         QFont italic = box->font();
         italic.setItalic(true);
         box->setFont(italic);
@@ -370,8 +361,8 @@ void TOptionsForm::Button_DefaultClick()
 
 void TOptionsForm::OKButton_OptionsFormClick()
 {
-    ProgramFolder::ensureFolder(QStringLiteral("setup")); // when it cannot be made, the write says so
-    IniFile file(ProgramFolder::file(QStringLiteral("setup\\setup.ini")));
+    ProgramFolder::ensureFolder(ProgramFile::SetupFolder); // when it cannot be made, the write says so
+    IniFile file(ProgramFolder::file(ProgramFile::SettingsFile));
     try {
         writeOptionValues(file, shownValues());
     } catch (const VelinorError &error) {

@@ -59,9 +59,6 @@ public:
     // window (the help file is missing), the dialog closes too.
     TOptionsForm(QWidget *parent, std::function<void()> environmentHelp);
 
-    // "Panel &nástrojů" and the eleven palette-tab boxes it governs.
-    static constexpr int kPaletteTabCount = 11;
-
 private:
     void buildVzhledPage();
     void buildZvyrazneniPage();

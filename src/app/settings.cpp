@@ -4,9 +4,9 @@
 
 std::optional<Settings> Settings::open()
 {
-    if (!ProgramFolder::ensureFolder(QStringLiteral("setup")))
+    if (!ProgramFolder::ensureFolder(ProgramFile::SetupFolder))
         return std::nullopt;
-    return Settings(ProgramFolder::file(QStringLiteral("setup\\setup.ini")));
+    return Settings(ProgramFolder::file(ProgramFile::SettingsFile));
 }
 
 bool Settings::readBool(const char *section, bool defaultValue) const

@@ -2,7 +2,7 @@
 
 #include "base/colour.h"
 #include "base/ini_file.h"
-#include "editor/highlighters.h"
+#include "editor/highlighter_kinds.h"
 
 #include <optional>
 

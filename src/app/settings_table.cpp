@@ -1,16 +1,19 @@
 #include "app/settings_table.h"
 
+#include "app/layout_records.h"
 #include "app/settings.h"
 #include "base/ini_file.h"
 
 const std::vector<OptionSetting> &optionSettings()
 {
     static const std::vector<OptionSetting> table = [] {
-        static const char *const booleans[kOptionBooleanCount] = {
-            Settings::kColourBar, Settings::kPalette, "CheckBox_Text", "CheckBox_Format", "CheckBox_Styl",
-            "CheckBox_Odkazy", "CheckBox_Seznamy", "CheckBox_Tabulky", "CheckBox_Multimedia", "CheckBox_Formulare",
-            "CheckBox_Ramce", "CheckBox_Script", "CheckBox_Dalsi", Settings::kFilePanel, Settings::kQuickInsert,
-            Settings::kRuler, Settings::kNonPrintable, Settings::kLineNumbers};
+        // The two bars, one box per palette tab in the palette's order, then the rest.
+        std::vector<const char *> booleans = {Settings::kColourBar, Settings::kPalette};
+        for (const PaletteTab &tab : paletteLayout())
+            booleans.push_back(tab.settingsSection);
+        for (const char *section : {Settings::kFilePanel, Settings::kQuickInsert, Settings::kRuler,
+                                    Settings::kNonPrintable, Settings::kLineNumbers})
+            booleans.push_back(section);
         std::vector<OptionSetting> rows;
         for (const char *section : booleans)
             rows.push_back({QString::fromLatin1(section), OptionSetting::Form::Boolean, 1});

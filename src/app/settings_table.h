@@ -6,9 +6,9 @@
 
 class IniFile;
 
-// The settings the options dialog edits, in the order it writes them: eighteen booleans (key
-// "Checked", default true) followed by the twenty HTML highlighter colours (key "Color"), each
-// token class's background before its foreground.
+// The settings the options dialog edits, in the order it writes them: the booleans (key "Checked",
+// default true: the two bars, one per palette tab, the panels and the editor marks), then the twenty
+// HTML highlighter colours (key "Color"), each token class's background before its foreground.
 struct OptionSetting
 {
     enum class Form { Boolean, Colour };
@@ -17,9 +17,6 @@ struct OptionSetting
     Form form;
     int defaultValue; // booleans: 1
 };
-
-constexpr int kOptionBooleanCount = 18;
-constexpr int kOptionColourCount = 20;
 
 const std::vector<OptionSetting> &optionSettings();
 QString optionKey(OptionSetting::Form form); // "Checked" or "Color"

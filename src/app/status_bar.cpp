@@ -35,10 +35,8 @@ void VelinorStatusBar::setPanel(Panel panel, const QString &text, bool bold)
 
 QRect VelinorStatusBar::panelRect(Panel panel) const
 {
-    int left = 0;
-    for (int i = 0; i < panel; ++i)
-        left += kWidths[size_t(i)];
-    const int width = panel == Hint ? std::max(0, this->width() - left) : kWidths[size_t(panel)];
+    const int left = statusPanelLeft(panel);
+    const int width = panel == Hint ? std::max(0, this->width() - left) : kStatusPanelWidths[size_t(panel)];
     return QRect(left, 0, width, height());
 }
 

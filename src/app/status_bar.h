@@ -6,13 +6,13 @@
 
 // The main window's status bar: five panels (position, state, language, mode, hint) drawn by the
 // bar itself. Bold panels are drawn in the bar's font made bold.
+// The panel widths come from kStatusPanelWidths (status_texts.h).
 class VelinorStatusBar : public QStatusBar
 {
     Q_OBJECT
 
 public:
     enum Panel { Position = 0, State = 1, Language = 2, Mode = 3, Hint = 4 };
-    static constexpr std::array<int, 4> kWidths = {100, 70, 180, 80}; // the hint panel takes the rest
 
     explicit VelinorStatusBar(QWidget *parent = nullptr);
 

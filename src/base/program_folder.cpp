@@ -50,6 +50,28 @@ QString ProgramFolder::file(const QString &relative)
     return QDir::cleanPath((usersOwn ? userPath() : path()) + QLatin1Char('/') + rel);
 }
 
+QString ProgramFolder::relativeName(ProgramFile which)
+{
+    switch (which) {
+    case ProgramFile::SetupFolder: return QStringLiteral("setup");
+    case ProgramFile::SettingsFile: return QStringLiteral("setup/setup.ini");
+    case ProgramFile::EmailFile: return QStringLiteral("setup/email.ini");
+    case ProgramFile::LocalLinkFile: return QStringLiteral("setup/local_link.ini");
+    case ProgramFile::ProjectFolder: return QStringLiteral("projekty");
+    case ProgramFile::HelpFolder: return QStringLiteral("help");
+    case ProgramFile::ProgramHelp: return QStringLiteral("help/napoveda.html");
+    case ProgramFile::TagHelp: return QStringLiteral("help/napoveda_tagy.html");
+    case ProgramFile::ExampleFolder: return QStringLiteral("examples");
+    case ProgramFile::GalleryFolder: return QStringLiteral("wgal");
+    }
+    return {};
+}
+
+QString ProgramFolder::file(ProgramFile which)
+{
+    return file(relativeName(which));
+}
+
 bool ProgramFolder::ensureFolder(const QString &relative)
 {
     return QDir().mkpath(file(relative));

@@ -2,6 +2,20 @@
 
 #include <QString>
 
+// The files and folders Velinor keeps beside the program: one table (program_folder.cpp) names them.
+enum class ProgramFile {
+    SetupFolder,   // setup/
+    SettingsFile,  // setup/setup.ini
+    EmailFile,     // setup/email.ini
+    LocalLinkFile, // setup/local_link.ini
+    ProjectFolder, // projekty/, where "&Uložit" writes new documents
+    HelpFolder,    // help/
+    ProgramHelp,   // help/napoveda.html
+    TagHelp,       // help/napoveda_tagy.html
+    ExampleFolder, // examples/
+    GalleryFolder, // wgal/
+};
+
 // The folder that holds the program and its data files, and the folder of the user's own files
 // (setup/ and projekty/): the program folder when the user may write there, as in a build or
 // unpacked copy; otherwise, as for an installed program, "velinor" under the user's XDG data home.
@@ -19,8 +33,14 @@ public:
     // Paths below setup/ and projekty/ are placed in the user folder.
     static QString file(const QString &relative);
 
+    // One of the program's own files or folders.
+    static QString file(ProgramFile which);
+    // Its name below the program folder, with "/" separators ("setup/setup.ini").
+    static QString relativeName(ProgramFile which);
+
     // Makes sure a folder below the program folder exists, creating missing parents.
     static bool ensureFolder(const QString &relative);
+    static bool ensureFolder(ProgramFile folder) { return ensureFolder(relativeName(folder)); }
 };
 
 // The rule behind userPath(): `dataHome` is the user's XDG data home.

@@ -1,7 +1,7 @@
 #include "commands/tag_commands.h"
 
 #include "app/command_registry.h"
-#include "app/document_language.h"
+#include "editor/document_language.h"
 #include "app/main_form.h"
 #include "base/ini_file.h"
 #include "base/program_folder.h"
@@ -23,20 +23,20 @@ namespace {
 struct ExamplePage
 {
     const char *command;
-    const char *file;     // below the program folder
+    const char *file;     // below the example folder
     const char *caption;  // the new document's name
     DocumentLanguage language;
     const char *missing;  // the message when the file is not there
 };
 
 const ExamplePage kExamplePages[] = {
-    {"Ak_CasClick", "examples\\javascript\\ak_cas.htm", "ak_cas.htm", DocumentLanguage::Html,
+    {"Ak_CasClick", "javascript/ak_cas.htm", "ak_cas.htm", DocumentLanguage::Html,
      "Soubor \"ak_cas.htm\" k zobrazení aktuálního\ndatumu a času ve stavovém řádku nebyl nalzen!"},
-    {"Cas_na_stranceClick", "examples\\javascript\\delka_pobytu.htm", "delka_pobytu.htm", DocumentLanguage::Html,
+    {"Cas_na_stranceClick", "javascript/delka_pobytu.htm", "delka_pobytu.htm", DocumentLanguage::Html,
      "Soubor \"delka_pobytu.htm\" k měření dělky\npobytu na stránce nebyl nalzen!"},
-    {"stinovani_textuClick", "examples\\javascript\\stinovani.htm", "stinovani.htm", DocumentLanguage::Html,
+    {"stinovani_textuClick", "javascript/stinovani.htm", "stinovani.htm", DocumentLanguage::Html,
      "Soubor \"stinovani.htm\" k vypisování textu\npísmeno po písmenu nebyl nalzen!"},
-    {"Galerie_PhpClick", "examples\\php\\galerie.php", "galerie.php", DocumentLanguage::Php,
+    {"Galerie_PhpClick", "php/galerie.php", "galerie.php", DocumentLanguage::Php,
      "Soubor \"galerie.php\" s ukázkou galerie přes PHP\nnebyl nalezen!"},
 };
 
@@ -56,7 +56,7 @@ void reportMissingAndClose(TMainForm &mainForm, const char *message)
 
 void openExamplePage(TMainForm &mainForm, const ExamplePage &page)
 {
-    const QString path = ProgramFolder::file(QString::fromUtf8(page.file));
+    const QString path = ProgramFolder::file(ProgramFile::ExampleFolder) + QLatin1Char('/') + QString::fromUtf8(page.file);
     if (!QFileInfo(path).isFile()) {
         reportMissingAndClose(mainForm, page.missing);
         return;
@@ -66,7 +66,7 @@ void openExamplePage(TMainForm &mainForm, const ExamplePage &page)
 
 void openTagHelp(TMainForm &mainForm)
 {
-    const QString path = ProgramFolder::file(QStringLiteral("help\\napoveda_tagy.html"));
+    const QString path = ProgramFolder::file(ProgramFile::TagHelp);
     if (!QFileInfo(path).isFile()) {
         reportMissingAndClose(mainForm, "Soubor \"napoveda_tagy.html\" s nápovědou k tagům\nnebyl nalzen!");
         return;
@@ -90,7 +90,7 @@ void runLocalLink(TMainForm &mainForm, Edit (*linkEdit)(const QString &))
     const QString name = field->currentText();
     runOnActiveDocument(mainForm, linkEdit(name));
     if (!name.isEmpty()) {
-        IniFile file(ProgramFolder::file(QStringLiteral("setup\\local_link.ini")));
+        IniFile file(ProgramFolder::file(ProgramFile::LocalLinkFile));
         const QStringList names = rememberLinkName(file, name);
         field->clear();
         field->addItems(names);

@@ -1,5 +1,6 @@
 #include "dialogs/css_link_form.h"
 
+#include "base/file_filters.h"
 #include "dialogs/dialog_parts.h"
 
 #include <QGroupBox>
@@ -25,7 +26,7 @@ TCSS_LinkForm::TCSS_LinkForm(QWidget *parent, DocumentSource documents)
     Link_Edit = new QLineEdit(defaults.path, group);
     Link_Edit->setObjectName(QStringLiteral("Link_Edit"));
     setHint(Link_Edit, QStringLiteral("Cesta k souboru css"));
-    Find_Button = new BrowseButton(Link_Edit, QStringLiteral("CSS soubory (*.css);;Všechny soubory (*)"),
+    Find_Button = new BrowseButton(Link_Edit, fileFilters(FileFilters::Stylesheets),
                                    QStringLiteral("&Najít ..."), group);
     Find_Button->setObjectName(QStringLiteral("Find_Button"));
     setHint(Find_Button, QStringLiteral("Procházet ..."));

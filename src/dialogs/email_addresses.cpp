@@ -9,14 +9,14 @@ const QString kSection = QStringLiteral("E_mail");
 
 QString emailIniPath()
 {
-    return ProgramFolder::file(QStringLiteral("setup\\email.ini"));
+    return ProgramFolder::file(ProgramFile::EmailFile);
 }
 
 } // namespace
 
 QStringList rememberedEmailAddresses()
 {
-    if (!ProgramFolder::ensureFolder(QStringLiteral("setup")))
+    if (!ProgramFolder::ensureFolder(ProgramFile::SetupFolder))
         return {};
     return IniFile(emailIniPath()).keys(kSection);
 }
@@ -25,6 +25,6 @@ void rememberEmailAddress(const QString &address)
 {
     if (!IniFile::canHoldKey(address))
         return;
-    ProgramFolder::ensureFolder(QStringLiteral("setup")); // a failure shows as "Unable to write to"
+    ProgramFolder::ensureFolder(ProgramFile::SetupFolder); // a failure shows as "Unable to write to"
     IniFile(emailIniPath()).writeString(kSection, address, address);
 }

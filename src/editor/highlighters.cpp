@@ -124,14 +124,6 @@ std::vector<int> htmlStyles(HtmlTokenClass tokenClass)
 
 } // namespace
 
-QString htmlTokenClassName(HtmlTokenClass tokenClass)
-{
-    static const char *const names[kHtmlTokenClassCount] = {
-        "AndAttri", "ASPAttri", "CommentAttri", "IdentifierAttri", "KeyAttri",
-        "SpaceAttri", "SymbolAttri", "TextAttri", "UndefKeyAttri", "ValueAttri"};
-    return QString::fromLatin1(names[int(tokenClass)]);
-}
-
 QsciLexer *createHighlighter(Highlighter highlighter, QObject *parent)
 {
     switch (highlighter) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/colour.h"
+#include "editor/highlighter_kinds.h"
 
 #include <QFont>
 #include <QString>
@@ -8,17 +9,6 @@
 
 class QObject;
 class QsciLexer;
-
-// The six highlighters a document window can colour its text with.
-enum class Highlighter { Html, Css, JavaScript, Php, Sql, Xml };
-constexpr int kHighlighterCount = 6;
-
-// The token classes of the HTML highlighter whose colours the settings choose.
-enum class HtmlTokenClass { And, Asp, Comment, Identifier, Key, Space, Symbol, Text, UndefKey, Value };
-constexpr int kHtmlTokenClassCount = 10;
-
-// "AndAttri", "ASPAttri", ...: the name the settings file uses for a token class.
-QString htmlTokenClassName(HtmlTokenClass tokenClass);
 
 QsciLexer *createHighlighter(Highlighter highlighter, QObject *parent);
 

@@ -4,6 +4,7 @@
 #include "app/command_registry.h"
 #include "app/main_form.h"
 #include "app/save_question.h"
+#include "base/file_filters.h"
 #include "base/program_folder.h"
 #include "base/velinor_error.h"
 #include "editor/syntax_edit.h"
@@ -24,12 +25,6 @@
 
 namespace {
 
-const char *const kOpenFilters =
-    "HTML Dokument (*.html *.htm *.shtml *.hhc);;Javascript files (*.java);;"
-    "PHP files (*.php *php3 *.php4 *phtml *.inc);;CSS files (*.css);;SQL files (*.sql);;"
-    "XHTML Dokument (*.html *.htm *.xhtml);;XML Document (*.xml *.xsd *.xsl *.xslt *.vxml *.dtd);;"
-    "Všechny soubory (*)";
-
 DocumentLanguage languageOf(FileKind kind)
 {
     switch (kind) {
@@ -41,11 +36,6 @@ DocumentLanguage languageOf(FileKind kind)
     case FileKind::Xml: return DocumentLanguage::Xml;
     }
     return DocumentLanguage::Html;
-}
-
-DocumentLanguage languageOf(NewDocumentLanguage language)
-{
-    return DocumentLanguage(int(language)); // the two lists share their order
 }
 
 QMdiSubWindow *windowOf(TChildForm *child)
@@ -73,7 +63,7 @@ QString FileCommands::saveTarget(const QString &caption)
 {
     if (QDir::isAbsolutePath(caption))
         return caption;
-    return ProgramFolder::file(QStringLiteral("projekty")) + QLatin1Char('/') + caption;
+    return ProgramFolder::file(ProgramFile::ProjectFolder) + QLatin1Char('/') + caption;
 }
 
 bool FileCommands::writeDocument(TChildForm *child, const QString &path)
@@ -119,9 +109,9 @@ void FileCommands::createNewDocument(int kindIndex)
         editor->insert(kind.text());
     }
     if (kind.highlighter)
-        editor->setHighlighter(highlighterOf(languageOf(*kind.highlighter)));
+        editor->setHighlighter(highlighterOf(*kind.highlighter));
     child->setWindowTitle(QStringLiteral("Novy%1%2").arg(number).arg(QString::fromLatin1(kind.extension)));
-    m_mainForm.setLanguagePanel(languagePanelText(languageOf(kind.panel)), false);
+    m_mainForm.setLanguagePanel(languagePanelText(kind.panel), false);
     showMaximised(m_mainForm, child);
 }
 
@@ -159,7 +149,7 @@ void FileCommands::Otevri()
 {
     QString filter = m_lastOpenFilter;
     const QString path = QFileDialog::getOpenFileName(&m_mainForm, QString(), m_lastOpenPath,
-                                                      QString::fromUtf8(kOpenFilters), &filter);
+                                                      fileFilters(FileFilters::Documents), &filter);
     if (path.isEmpty())
         return;
     m_lastOpenPath = path;
@@ -187,7 +177,7 @@ void FileCommands::FileListBoxDblClick(const QString &path)
 void FileCommands::UlozitClick()
 {
     TChildForm *child = m_mainForm.ActiveChild();
-    if (!child || !ProgramFolder::ensureFolder(QStringLiteral("projekty")))
+    if (!child || !ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
         return;
     writeDocument(child, saveTarget(child->windowTitle()));
 }
@@ -204,7 +194,7 @@ void FileCommands::Ulozit_jakoClick()
 
 void FileCommands::UlozitvseClick()
 {
-    if (!ProgramFolder::ensureFolder(QStringLiteral("projekty")))
+    if (!ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
         return;
     for (QMdiSubWindow *window : m_mainForm.mdiArea()->subWindowList())
         if (auto *child = qobject_cast<TChildForm *>(window->widget()))

@@ -61,7 +61,7 @@ QString xmlTemplate() { return QStringLiteral("<?xml version=\"1.0\" encoding=\"
 
 const std::vector<NewDocumentKind> &newDocumentKinds()
 {
-    using L = NewDocumentLanguage;
+    using L = DocumentLanguage;
     using P = TemplatePlacement;
     static const std::vector<NewDocumentKind> kinds = {
         {"CSS", P::Replace, cssTemplate, L::Css, L::Css, ".css"},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/document_language.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,18 +23,14 @@ QString xmlTemplate();
 // the start), or inserted at the caret of an emptied window (one undo step, modified, caret after it).
 enum class TemplatePlacement { Replace, Insert };
 
-// The languages a new document may get (the document windows' DocumentLanguage, kept free of
-// widgets here).
-enum class NewDocumentLanguage { Html, Xhtml, Css, JavaScript, Php, Sql, Xml };
-
 // One kind of the new-document dialog.
 struct NewDocumentKind
 {
     const char *listItem;
     TemplatePlacement placement;
     QString (*text)();
-    std::optional<NewDocumentLanguage> highlighter; // nothing: the window keeps its initial one
-    NewDocumentLanguage panel;                      // the language panel's text
+    std::optional<DocumentLanguage> highlighter; // nothing: the window keeps its initial one
+    DocumentLanguage panel;                      // the language panel's text
     const char *extension;
 };
 

@@ -4,6 +4,7 @@
 #include "base/program_folder.h"
 #include "base/text_file.h"
 #include "base/velinor_error.h"
+#include "app/status_texts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -64,6 +65,8 @@ class TestBase : public QObject
     Q_OBJECT
 
 private slots:
+    void statusBarPanelAt_data();
+    void statusBarPanelAt();
     void integerConversion_data();
     void integerConversion();
     void integerErrorMessage();
@@ -434,6 +437,39 @@ void TestBase::programFolderPaths()
     QCOMPARE(fileNameOf(QStringLiteral("C:\\web\\INDEX.HTML")), QStringLiteral("INDEX.HTML"));
     QCOMPARE(fileNameOf(QStringLiteral("/home/a/b.css")), QStringLiteral("b.css"));
     QCOMPARE(fileNameOf(QStringLiteral("plain")), QStringLiteral("plain"));
+}
+
+// ---- status bar geometry --------------------------------------------------------------------------
+
+void TestBase::statusBarPanelAt_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("panel"); // -1: no hint
+    QTest::addColumn<bool>("togglesMode");
+    QTest::newRow("left edge") << 0 << -1 << false;
+    QTest::newRow("position, first pixel") << 1 << 0 << false;
+    QTest::newRow("position, last pixel") << 100 << 0 << false;
+    QTest::newRow("state, first pixel") << 101 << 1 << false;
+    QTest::newRow("state, last pixel") << 170 << 1 << false;
+    QTest::newRow("language") << 171 << 2 << false;
+    QTest::newRow("language's last pixel already toggles") << 350 << 2 << true;
+    QTest::newRow("mode") << 351 << 3 << true;
+    QTest::newRow("mode, last pixel") << 430 << 3 << true;
+    QTest::newRow("hint panel") << 431 << -1 << false;
+}
+
+void TestBase::statusBarPanelAt()
+{
+    QFETCH(int, x);
+    QFETCH(int, panel);
+    QFETCH(bool, togglesMode);
+    const QString texts[4] = {QStringLiteral("1/1 : 1/0"), QStringLiteral("NEZMĚNĚNO"), QStringLiteral("CSS"),
+                              QStringLiteral("INSERT")};
+    const StatusBarHint hint = statusBarHintAt(x, texts);
+    QCOMPARE(hint.panel, panel);
+    if (panel >= 0)
+        QVERIFY(hint.hint.endsWith(texts[panel]));
+    QCOMPARE(statusBarPressTogglesMode(x), togglesMode);
 }
 
 QTEST_GUILESS_MAIN(TestBase)

@@ -1,6 +1,7 @@
 #include "app/child_form.h"
 #include "app/command_registry.h"
 #include "app/main_form.h"
+#include "app/main_window_builder.h"
 #include "app/palette_control.h"
 #include "app/status_bar.h"
 #include "base/ini_file.h"
@@ -58,39 +59,6 @@ bool installDataFiles(const ScratchProgramFolder &folder)
     }
     return true;
 }
-
-// Answers the modal windows that appear while a command runs: records each one (a message box as
-// "icon|text|buttons") and closes it with `answer`, or dismisses it.
-class ModalWatcher : public QObject
-{
-public:
-    explicit ModalWatcher(std::function<void(QWidget *)> answer = {}) : m_answer(std::move(answer))
-    {
-        connect(&m_timer, &QTimer::timeout, this, &ModalWatcher::poll);
-        m_timer.start(10);
-    }
-
-    QStringList seen;
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            seen << QStringLiteral("%1|%2|%3").arg(int(box->icon())).arg(box->text()).arg(box->buttons().size());
-        else
-            seen << QString::fromLatin1(modal->metaObject()->className());
-        if (m_answer)
-            m_answer(modal);
-        else
-            dismiss(modal);
-    }
-
-    std::function<void(QWidget *)> m_answer;
-    QTimer m_timer;
-};
 
 // Records the addresses handed to the desktop instead of opening them.
 class UrlCatcher : public QObject
@@ -211,7 +179,7 @@ QString stampText(const QString &which, const QDateTime &moment)
 enum class Place { Menu, Button, DropDownItem, DocumentPopup };
 enum class Outcome {
     Inserts,   // enabled; changes the document to `expected` in one undo step
-    Launcher,  // a dialog of another part of Velinor: disabled until it exists, then opens a window
+    Launcher,  // registered: opens its dialog; not registered yet: disabled
     Nothing,   // enabled and does nothing by design
     DropsDown, // opens the drop-down menu named `expected`
     Clock,     // inserts the current date or time (`expected`: "time", "date", "date time", "time date")
@@ -230,6 +198,7 @@ class TestCommands : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
 
     void everyControl_data();
     void everyControl();
@@ -257,11 +226,22 @@ private slots:
     void localLinkWithoutDocument();
     void localLinkWriteFailure();
     void localLinksForgottenAtExit();
+
+private:
+    std::unique_ptr<SharedMainForm> m_shell;
 };
 
 void TestCommands::initTestCase()
 {
     muteOffscreenPlatformWarnings();
+    m_shell = std::make_unique<SharedMainForm>();
+    QVERIFY(m_shell->isReady());
+    QVERIFY(installDataFiles(m_shell->folder()));
+}
+
+void TestCommands::cleanupTestCase()
+{
+    m_shell.reset();
 }
 
 // ---- every control of the menus, palette, drop-downs, quick-insert bar ---------------------------
@@ -479,13 +459,10 @@ void TestCommands::everyControl()
     QFETCH(Outcome, outcome);
     QFETCH(QString, expected);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    QVERIFY(installDataFiles(folder));
     UrlCatcher urls;
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TMainForm &mainForm = m_shell->mainForm();
+    const ScratchProgramFolder &folder = m_shell->folder();
+    TChildForm *child = m_shell->resetWithDocument();
     SyntaxEdit *editor = child->editor();
     setMarked(*editor, QStringLiteral("a|b"));
     editor->clearModified();
@@ -542,19 +519,27 @@ void TestCommands::everyControl()
         break;
     }
     case Outcome::Launcher: {
-        if (!action->isEnabled())
-            break; // its dialog comes with a later part of Velinor
-        ModalWatcher watcher;
+        const QString command = action->property(kCommandProperty).toString();
+        QVERIFY2(!command.isEmpty(), "runs no command");
+        if (!mainForm.commands().has(command)) {
+            QVERIFY2(!action->isEnabled(), "enabled without its command");
+            break;
+        }
+        QVERIFY(action->isEnabled());
+        const auto watcher = ModalSteps::dismissAll();
         run();
-        QVERIFY2(!watcher.seen.isEmpty() || editor->text() != QStringLiteral("ab\r\n"), "enabled but does nothing");
+        // One dialog, no message box; the document stays as it was.
+        QCOMPARE(watcher->seen().size(), 1);
+        QVERIFY2(!watcher->seen().first().contains(QLatin1Char('|')), qPrintable(watcher->seen().first()));
+        QCOMPARE(shown(*editor), QStringLiteral("a|b"));
         break;
     }
     case Outcome::Nothing: {
         QVERIFY(action->isEnabled());
-        ModalWatcher watcher;
+        const auto watcher = ModalSteps::dismissAll();
         run();
         QCOMPARE(shown(*editor), QStringLiteral("a|b"));
-        QVERIFY(watcher.seen.isEmpty());
+        QVERIFY(watcher->seen().isEmpty());
         QCOMPARE(mainForm.mdiArea()->subWindowList().size(), 1);
         break;
     }
@@ -631,11 +616,8 @@ void TestCommands::insertionThenTyping()
     QFETCH(QString, typed);
     QFETCH(QString, after);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    TMainForm &mainForm = m_shell->mainForm();
+    SyntaxEdit *editor = m_shell->resetWithDocument()->editor();
     setMarked(*editor, before);
     QVERIFY(mainForm.commands().has(command));
     mainForm.commands().run(command);
@@ -645,12 +627,10 @@ void TestCommands::insertionThenTyping()
 
 void TestCommands::withoutDocument()
 {
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
+    m_shell->reset();
+    TMainForm &mainForm = m_shell->mainForm();
     QCOMPARE(mainForm.ActiveEditor(), nullptr);
-    ModalWatcher watcher;
+    const auto watcher = ModalSteps::dismissAll();
     QStringList commands = {QStringLiteral("CasClick"), QStringLiteral("DatumClick"), QStringLiteral("Datum_CasClick"),
                             QStringLiteral("Cas_DatumClick")};
     for (const DirectCommand &entry : directCommandCatalogue())
@@ -660,7 +640,7 @@ void TestCommands::withoutDocument()
         mainForm.commands().run(command);
     }
     QVERIFY(mainForm.mdiArea()->subWindowList().isEmpty());
-    QVERIFY(watcher.seen.isEmpty());
+    QVERIFY(watcher->seen().isEmpty());
     QVERIFY(mainForm.isVisible());
 }
 
@@ -726,11 +706,8 @@ void TestCommands::timeStampTakesOneMoment()
 
 void TestCommands::timeStampReplacesSelection()
 {
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    TMainForm &mainForm = m_shell->mainForm();
+    SyntaxEdit *editor = m_shell->resetWithDocument()->editor();
     setMarked(*editor, QStringLiteral("x {abc} y"));
     const QDateTime before = QDateTime::currentDateTime();
     mainForm.commands().run(QStringLiteral("DatumClick"));
@@ -765,12 +742,9 @@ void TestCommands::exampleOpens()
     QFETCH(DocumentLanguage, language);
     QFETCH(QString, panel);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    QVERIFY(installDataFiles(folder));
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    TChildForm *earlier = mainForm.createChild();
+    TMainForm &mainForm = m_shell->mainForm();
+    const ScratchProgramFolder &folder = m_shell->folder();
+    TChildForm *earlier = m_shell->resetWithDocument();
     const QString earlierText = earlier->editor()->text();
     const QByteArray bytes = readFile(folder.filePath(file));
 
@@ -822,9 +796,9 @@ void TestCommands::exampleMissing()
     QVERIFY(showMainForm(mainForm));
     mainForm.createChild();
     {
-        ModalWatcher watcher;
+        const auto watcher = ModalSteps::dismissAll();
         mainForm.commands().run(command);
-        QCOMPARE(watcher.seen, QStringList{QStringLiteral("%1|%2|1").arg(int(QMessageBox::Information)).arg(message)});
+        QCOMPARE(watcher->seen(), QStringList{QStringLiteral("%1|%2|1").arg(int(QMessageBox::Information)).arg(message)});
     }
     // Then the main window closes as its own close command does.
     QVERIFY(!mainForm.isVisible());
@@ -858,9 +832,9 @@ void TestCommands::tagHelpMissing()
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
     {
-        ModalWatcher watcher;
+        const auto watcher = ModalSteps::dismissAll();
         mainForm.commands().run(QStringLiteral("Napoveda_k_taguClick"));
-        QCOMPARE(watcher.seen, QStringList{QStringLiteral("%1|%2|1")
+        QCOMPARE(watcher->seen(), QStringList{QStringLiteral("%1|%2|1")
                                                .arg(int(QMessageBox::Information))
                                                .arg(QString::fromUtf8("Soubor \"napoveda_tagy.html\" s nápovědou k tagům\nnebyl nalzen!"))});
     }
@@ -1044,10 +1018,10 @@ void TestCommands::localLinkWriteFailure()
     field->setEditText(QStringLiteral("kap2"));
     toLineEnd(*editor);
     {
-        ModalWatcher watcher;
+        const auto watcher = ModalSteps::dismissAll();
         QVERIFY(clickButton(mainForm, "ToolButton_Odkazy_LOCAL"));
-        QCOMPARE(watcher.seen.size(), 1);
-        QCOMPARE(watcher.seen.first().section(QLatin1Char('|'), 1, 1),
+        QCOMPARE(watcher->seen().size(), 1);
+        QCOMPARE(watcher->seen().first().section(QLatin1Char('|'), 1, 1),
                  QStringLiteral("Unable to write to ") + folder.filePath(QStringLiteral("setup/local_link.ini")));
     }
     // The link is in; the list stays, the field keeps its text.

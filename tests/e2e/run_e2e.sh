@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# End to end: the real program in a virtual X server under a window manager. Starts Velinor from a fresh program folder,
-# waits for its main window, types Czech text into the start-up document, saves a screenshot,
-# quits through "Kone&c" (answering No to the save question) and checks what the exit wrote.
+# End to end: the real program in a virtual X server under a window manager. Starts Velinor from a
+# fresh program folder, waits for its main window, types Czech text into the start-up document, saves a screenshot,
+# quits through "Kone&c" (answering No to the save question) and checks what the exit wrote. Every
+# step waits on a window title or a file, never on a fixed pause. Without an X server to run in, it
+# says so and reports itself as skipped (exit 77), not as a failure of the program.
 set -euo pipefail
+
+for tool in xvfb-run xdotool import; do
+  command -v "$tool" >/dev/null || { echo "e2e: skipped: no X server to run in ($tool is not installed)"; exit 77; }
+done
 
 build=$(cd "$1" && pwd)
 shot="$build/e2e_screenshot.png"
@@ -22,54 +28,69 @@ wm=
 pid=
 cleanup() { [[ -n "$pid" ]] && kill "$pid" 2>/dev/null; [[ -n "$wm" ]] && kill "$wm" 2>/dev/null; true; }
 trap cleanup EXIT
+touch "$work/x-server-started"
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "e2e: skipped: no X server on $DISPLAY" >&2; exit 77; }
 fail() { echo "e2e: $*" >&2; exit 1; }
-wait_for_window() { # name, seconds
+wait_for_window() { # title pattern, seconds; prints the window
   local end=$((SECONDS + $2))
   while (( SECONDS < end )); do
     xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 && return 0
-    sleep 0.1
+    sleep 0.05
   done
   return 1
 }
+wait_until_gone() { # window, seconds
+  local end=$((SECONDS + $2))
+  while (( SECONDS < end )); do
+    xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.05
+  done
+  return 1
+}
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true; }
 
 # A window manager, as on every user's desktop: without one Qt loses track of the active window
 # after a modal dialog and the window shortcuts stop.
 openbox --sm-disable &
 wm=$!
-for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
 
 QT_QPA_PLATFORM=xcb "$work/velinor" &
 pid=$!
 main=$(wait_for_window "^Velinor 1.0" 20) || fail "the main window did not appear"
-sleep 0.5
-xdotool windowfocus --sync "$main" 2>/dev/null || true
+activate "$main"
 xdotool type --delay 30 "Žluťoučký kůň <b>"
-sleep 0.5
-import -window root "$shot"
 
-# A new HTML document from the toolbar's first button, a word typed after its last line, then
-# "&Uložit" (Ctrl+S) into projekty/.
-xdotool mousemove --window "$main" 16 34 click 1
-# The new document opens maximised, and the frame's title then names it.
-wait_for_window "\[Novy2\.html\]" 20 >/dev/null || fail "the toolbar's first button did not open Novy2.html"
-sleep 0.3
+# A new HTML document through "No&vý ..." (Ctrl+N): the list's type-ahead picks "HTML document" and
+# Alt+O presses "&OK". The maximised document shows its name in the main window's title.
+xdotool key ctrl+n
+dialog=$(wait_for_window "^Nový" 10) || fail "Ctrl+N did not open the new-document dialog"
+activate "$dialog"
+xdotool key Tab
+xdotool type --delay 30 "HTML d"
+xdotool key alt+o
+wait_for_window "\[Novy2.html\]" 10 >/dev/null || fail "the new document Novy2.html did not open"
+# A word typed after its last line, then "&Uložit" (Ctrl+S) into projekty/.
 xdotool type --delay 30 "Ahoj"
 xdotool key ctrl+s
-for _ in $(seq 1 50); do [[ -f "$work/projekty/Novy2.html" ]] && break; sleep 0.1; done
+for _ in $(seq 1 100); do [[ -f "$work/projekty/Novy2.html" ]] && break; sleep 0.05; done
 [[ -f "$work/projekty/Novy2.html" ]] || fail "Ctrl+S did not save projekty/Novy2.html"
+# Everything typed before the save has been handled by now.
+import -window root "$shot"
 
 # Quit through the menu: Alt+S opens "&Soubor", C is "Kone&c"; No to every save question.
 xdotool key --delay 100 alt+s c
 question=$(wait_for_window "^Potvrzení" 10) || fail "no save question for the modified documents"
 while [[ -n "$question" ]]; do
-  xdotool windowfocus --sync "$question" 2>/dev/null || true
+  activate "$question"
   xdotool key n
-  sleep 0.5
+  wait_until_gone "$question" 10 || fail "the save question stayed after No"
   question=$(xdotool search --onlyvisible --name "^Potvrzení" 2>/dev/null | head -n 1 || true)
 done
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
   kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
+  sleep 0.05
 done
 kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
 wait "$pid" || { pid=; fail "the program exited with an error"; }
@@ -78,7 +99,13 @@ echo "e2e: the program started, took the text and exited"
 DRIVE
 chmod +x "$work/drive.sh"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$work" "$shot"
+status=0
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$work" "$shot" || status=$?
+if [[ ! -f "$work/x-server-started" ]]; then
+  echo "e2e: skipped: the virtual X server did not start"
+  exit 77
+fi
+(( status == 0 )) || exit "$status"
 
 ini="$work/setup/setup.ini"
 [[ -f "$ini" ]] || { echo "e2e: setup/setup.ini was not written"; exit 1; }

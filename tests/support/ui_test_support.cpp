@@ -1,24 +1,30 @@
 #include "support/ui_test_support.h"
 
+#include "app/child_form.h"
 #include "app/main_form.h"
+#include "app/status_bar.h"
 #include "base/program_folder.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QtTest>
 
 namespace testsupport {
 
-ScratchProgramFolder::ScratchProgramFolder()
+ScratchProgramFolder::ScratchProgramFolder() : m_previous(ProgramFolder::path())
 {
     ProgramFolder::setPath(m_dir.path());
 }
 
 ScratchProgramFolder::~ScratchProgramFolder()
 {
-    ProgramFolder::setPath(QString());
+    ProgramFolder::setPath(m_previous);
 }
 
 bool ScratchProgramFolder::writeSetup(const QByteArray &ini) const
@@ -46,7 +52,15 @@ void dismiss(QWidget *modal)
         modal->close();
 }
 
-ModalSteps::ModalSteps(const std::vector<Step> &steps) : m_steps(steps.begin(), steps.end())
+QString describeModal(QWidget *modal)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(modal))
+        return QStringLiteral("%1|%2|%3").arg(int(box->icon())).arg(box->text()).arg(box->buttons().size());
+    return QString::fromLatin1(modal->metaObject()->className());
+}
+
+ModalSteps::ModalSteps(const std::vector<Step> &steps, Others others)
+    : m_steps(steps.begin(), steps.end()), m_others(others)
 {
     // A window shown before (a modal dialog under test) belongs to the test or to an outer answerer.
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -75,10 +89,17 @@ void ModalSteps::poll()
     }
     if (!m_steps.empty()) {
         m_answered.append(modal); // a window is answered once
+        meet(modal);
         const Step step = m_steps.front();
         m_steps.pop_front();
         step(modal);
         m_sinceLastStep.restart();
+        return;
+    }
+    if (m_others == Others::Dismiss) {
+        ++m_unexpected;
+        meet(modal);
+        dismiss(modal);
         return;
     }
     // Not expected here, but a later or an inner answerer may be about to take it.
@@ -87,8 +108,14 @@ void ModalSteps::poll()
         m_waiting = modal;
         m_waitingSince.start();
     } else if (m_waitingSince.elapsed() > 2000) {
+        meet(modal);
         dismiss(modal);
     }
+}
+
+void ModalSteps::meet(QWidget *modal)
+{
+    m_seen.append(describeModal(modal));
 }
 
 bool showMainForm(TMainForm &mainForm)
@@ -96,6 +123,46 @@ bool showMainForm(TMainForm &mainForm)
     mainForm.resize(800, 600);
     mainForm.show();
     return QTest::qWaitForWindowExposed(&mainForm);
+}
+
+SharedMainForm::SharedMainForm() : m_mainForm(std::make_unique<TMainForm>())
+{
+    m_ready = m_folder.isValid() && showMainForm(*m_mainForm);
+}
+
+SharedMainForm::~SharedMainForm()
+{
+    reset();
+}
+
+void SharedMainForm::reset()
+{
+    for (QWidget *modal = QApplication::activeModalWidget(); modal; modal = QApplication::activeModalWidget()) {
+        dismiss(modal);
+        QCoreApplication::processEvents();
+    }
+    for (QMdiSubWindow *window : m_mainForm->mdiArea()->subWindowList()) {
+        if (auto *child = qobject_cast<TChildForm *>(window->widget()))
+            child->setCloseConfirmed();
+        window->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const VelinorStatusBar asBuilt;
+    VelinorStatusBar *bar = m_mainForm->statusPanels();
+    for (int panel = VelinorStatusBar::Position; panel <= VelinorStatusBar::Hint; ++panel)
+        bar->setPanel(VelinorStatusBar::Panel(panel), asBuilt.panelText(VelinorStatusBar::Panel(panel)),
+                      asBuilt.isPanelBold(VelinorStatusBar::Panel(panel)));
+    if (auto *linkField = m_mainForm->findChild<QComboBox *>(QStringLiteral("Link_ComboBox"))) {
+        linkField->clear();
+        linkField->clearEditText();
+    }
+    QApplication::setActiveWindow(m_mainForm.get());
+}
+
+TChildForm *SharedMainForm::resetWithDocument()
+{
+    reset();
+    return m_mainForm->createChild();
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/highlighters.h"
+#include "editor/highlighter_kinds.h"
 
 #include <QString>
 

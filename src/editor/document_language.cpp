@@ -1,4 +1,4 @@
-#include "app/document_language.h"
+#include "editor/document_language.h"
 
 Highlighter highlighterOf(DocumentLanguage language)
 {
