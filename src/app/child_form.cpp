@@ -1,6 +1,7 @@
 #include "app/child_form.h"
 
 #include "app/completion_list.h"
+#include "app/completion_popup.h"
 #include "app/layout_records.h"
 #include "app/main_form.h"
 #include "app/main_window_builder.h"
@@ -64,8 +65,6 @@ TChildForm::TChildForm(TMainForm *mainForm, QWidget *parent) : QWidget(parent), 
     auto *completionShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), m_editor);
     completionShortcut->setContext(Qt::WidgetShortcut);
     connect(completionShortcut, &QShortcut::activated, this, &TChildForm::showCompletionList);
-    connect(m_editor, qOverload<const char *, int>(&QsciScintillaBase::SCN_USERLISTSELECTION), this,
-            [this](const char *text, int id) { completionChosen(id, QString::fromUtf8(text)); });
     releaseMenuShortcuts();
 }
 
@@ -153,22 +152,16 @@ void TChildForm::SyntaxEditStatusChange()
 
 void TChildForm::showCompletionList()
 {
-    const CompletionRequest request = completionRequest(m_editor->line(m_editor->caretLine() - 1), m_editor->caretColumn());
-    const QStringList rows = completionRows(request.typed);
-    if (rows.isEmpty())
-        return;
-    m_editor->SendScintilla(QsciScintillaBase::SCI_AUTOCSETTYPESEPARATOR, static_cast<unsigned long>(0x1E));
-    m_editor->SendScintilla(QsciScintillaBase::SCI_AUTOCSETORDER, static_cast<unsigned long>(QsciScintillaBase::SC_ORDER_CUSTOM));
-    m_editor->SendScintilla(QsciScintillaBase::SCI_AUTOCSETMAXHEIGHT, 10UL);
-    m_editor->SendScintilla(QsciScintillaBase::SCI_AUTOCSETMAXWIDTH, 0UL);
-    m_editor->showUserList(kCompletionListId, rows);
-    emit completionListShown();
+    if (!m_completionPopup) { // made when first needed
+        m_completionPopup = new CompletionPopup(m_editor);
+        connect(m_completionPopup, &CompletionPopup::chosen, this, &TChildForm::completionChosen);
+    }
+    if (m_completionPopup->open())
+        emit completionListShown();
 }
 
-void TChildForm::completionChosen(int id, const QString &row)
+void TChildForm::completionChosen(const QString &row)
 {
-    if (id != kCompletionListId)
-        return;
     const auto insertText = completionInsertText(row);
     if (!insertText)
         return;

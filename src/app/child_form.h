@@ -6,6 +6,7 @@
 
 #include <array>
 
+class CompletionPopup;
 class QAction;
 class QMenu;
 class QTimer;
@@ -36,6 +37,7 @@ public:
 
     // Opens the tag-completion list for the word before the caret.
     void showCompletionList();
+    CompletionPopup *completionPopup() const { return m_completionPopup; }
 
     // The close check: false keeps the window open.
     bool FormCloseQuery();
@@ -52,7 +54,7 @@ protected:
 private:
     void SyntaxEditStatusChange();
     void buildPopupMenu();
-    void completionChosen(int id, const QString &text);
+    void completionChosen(const QString &row);
     void releaseMenuShortcuts();
 
     TMainForm *m_mainForm;
@@ -60,6 +62,7 @@ private:
     Ruler *m_ruler;
     QMenu *m_popup = nullptr;
     QTimer *m_completionTimer;
+    CompletionPopup *m_completionPopup = nullptr;
     std::array<QAction *, kDocumentLanguageCount> m_languageActions{};
     bool m_shown = false;
     bool m_closeConfirmed = false;

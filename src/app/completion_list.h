@@ -7,7 +7,6 @@
 
 // The tag-completion list of a document window, as text: which word is being completed and which
 // rows the list shows for it.
-constexpr int kCompletionListId = 1;
 
 struct CompletionRequest
 {

@@ -2,6 +2,7 @@
 
 #include "editor/edit.h"
 #include "editor/line_buffer.h"
+#include "editor/line_end_marks.h"
 #include "editor/syntax_edit_accessible.h"
 
 #include <Qsci/qscilexer.h>
@@ -10,6 +11,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -532,7 +534,10 @@ void SyntaxEdit::setNonPrintableVisible(bool visible)
 {
     m_nonPrintableVisible = visible;
     setWhitespaceVisibility(visible ? WsVisible : WsInvisible);
-    setEolVisibility(visible);
+    // The component's own line-end marks would say "LF" for every document: paintEvent marks the
+    // document's own line break instead.
+    setEolVisibility(false);
+    viewport()->update();
     emit statusChanged();
 }
 
@@ -626,6 +631,16 @@ int SyntaxEdit::rightMargin() const
 bool SyntaxEdit::isOverwriteMode() const
 {
     return const_cast<SyntaxEdit *>(this)->SendScintilla(SCI_GETOVERTYPE) != 0;
+}
+
+void SyntaxEdit::paintEvent(QPaintEvent *event)
+{
+    QsciScintilla::paintEvent(event);
+    if (!m_nonPrintableVisible)
+        return;
+    QPainter painter(viewport());
+    painter.setFont(m_font);
+    paintLineEndMarks(*this, painter, lineEndMark(m_lineBreak));
 }
 
 void SyntaxEdit::keyPressEvent(QKeyEvent *event)

@@ -88,6 +88,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void onModified(int position, int modificationType, const char *text, int length, int linesAdded);

@@ -1,5 +1,6 @@
 #include "app/child_form.h"
 #include "app/completion_list.h"
+#include "app/completion_popup.h"
 #include "app/hint_text.h"
 #include "app/main_form.h"
 #include "app/palette_control.h"
@@ -845,23 +846,17 @@ void TestApp::completionList()
     QSignalSpy shown(child, &TChildForm::completionListShown);
     child->showCompletionList();
     QCOMPARE(shown.count(), 1);
-    QVERIFY(editor->isListActive());
+    QVERIFY(child->completionPopup() && child->completionPopup()->isVisible());
 
-    // The component reports the chosen row; the typed word is replaced as one undo step.
-    const QByteArray chosen = openTable.toUtf8();
-    emit editor->SCN_USERLISTSELECTION(chosen.constData(), kCompletionListId);
+    // Choosing a row replaces the typed word, as one undo step.
+    emit child->completionPopup()->chosen(openTable);
     QCOMPARE(editor->line(0), QStringLiteral("<table >"));
     QCOMPARE(editor->caret().column, 9);
     editor->undo();
     QCOMPARE(editor->line(0), QStringLiteral("<ta"));
 
-    // A row of another list is not ours.
-    editor->setCaretColumn(4);
-    emit editor->SCN_USERLISTSELECTION(chosen.constData(), kCompletionListId + 1);
-    QCOMPARE(editor->line(0), QStringLiteral("<ta"));
-
     // A typed "." opens the list by itself a moment later.
-    editor->cancelList();
+    child->completionPopup()->hide();
     shown.clear();
     editor->setCaretColumn(4);
     QTest::keyClick(editor, Qt::Key_Period);

@@ -2,11 +2,13 @@
 // dock titles, window arrangement and where the user's own files live.
 
 #include "app/child_form.h"
+#include "app/completion_popup.h"
 #include "app/icon_names.h"
 #include "app/main_form.h"
 #include "app/platform_setup.h"
 #include "app/window_arrangement.h"
 #include "base/program_folder.h"
+#include "editor/line_end_marks.h"
 #include "editor/syntax_edit.h"
 #include "support/ui_test_support.h"
 
@@ -28,6 +30,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QList<QRect>)
@@ -54,6 +57,9 @@ private slots:
     void arrangeCommands();
     void userFolder_data();
     void userFolder();
+    void completionListLooksAndTypes();
+    void lineEndMarks_data();
+    void lineEndMarks();
 };
 
 void TestShell::initTestCase()
@@ -356,6 +362,131 @@ void TestShell::userFolder()
     QCOMPARE(ProgramFolder::file(QStringLiteral("setup\\setup.ini")), folder.path() + QStringLiteral("/setup/setup.ini"));
     QCOMPARE(ProgramFolder::file(QStringLiteral("help\\napoveda_tagy.html")),
              folder.path() + QStringLiteral("/help/napoveda_tagy.html"));
+}
+
+// ---- tag completion -----------------------------------------------------------------------------
+
+void TestShell::completionListLooksAndTypes()
+{
+    ScratchProgramFolder folder;
+    TMainForm mainForm;
+    QVERIFY(showMainForm(mainForm));
+    TChildForm *child = mainForm.createChild();
+    SyntaxEdit *editor = child->editor();
+    editor->setText(QStringLiteral("<t\r\n"));
+    editor->setCaretColumn(3);
+    child->showCompletionList();
+    CompletionPopup *popup = child->completionPopup();
+    QVERIFY(popup && popup->isVisible());
+    QTreeWidget *list = popup->list();
+
+    // Its title, size and colours.
+    QCOMPARE(popup->title()->text(), QStringLiteral("HTML šablony"));
+    QCOMPARE(popup->width(), 500);
+    QCOMPARE(list->height() / list->sizeHintForRow(0), 10);
+    QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 128, 0));
+    // Descriptions and tag names in two columns, every tag starting with the typed word.
+    QVERIFY(list->topLevelItemCount() > 10);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = list->topLevelItem(i);
+        QVERIFY2(item->text(1).startsWith(QLatin1Char('t')), qPrintable(item->text(1)));
+        QVERIFY(!item->text(0).isEmpty() && !item->text(0).contains(QLatin1Char('\t')));
+    }
+
+    // Typing goes on in the document, and the list follows the word.
+    QTest::keyClicks(list, QStringLiteral("ex"));
+    QCOMPARE(editor->line(0), QStringLiteral("<tex"));
+    QVERIFY(popup->isVisible());
+    QStringList tags;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        tags << list->topLevelItem(i)->text(1);
+    QCOMPARE(tags, (QStringList{QStringLiteral("text"), QStringLiteral("text"), QStringLiteral("textarea"),
+                                QStringLiteral("textarea")}));
+
+    // Down twice and Enter: "<textarea >" replaces "<tex", and one undo brings the word back.
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(editor->line(0), QStringLiteral("<textarea >"));
+    editor->undo();
+    QCOMPARE(editor->line(0), QStringLiteral("<tex"));
+
+    // A space ends the word and closes the list; Escape closes it and leaves the text alone.
+    editor->setCaretColumn(5);
+    child->showCompletionList();
+    QVERIFY(popup->isVisible());
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(editor->line(0), QStringLiteral("<tex "));
+    editor->setCaretColumn(5);
+    child->showCompletionList();
+    QTest::keyClick(list, Qt::Key_Escape);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(editor->line(0), QStringLiteral("<tex "));
+    // A word no entry matches opens nothing.
+    editor->setText(QStringLiteral("<qqq\r\n"));
+    editor->setCaretColumn(5);
+    child->showCompletionList();
+    QVERIFY(!popup->isVisible());
+}
+
+// ---- line-end marks -----------------------------------------------------------------------------
+
+void TestShell::lineEndMarks_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: a new document
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("new document") << QByteArray() << "CR LF";
+    QTest::newRow("CR LF file") << QByteArray("ab\r\ncd\r\n") << "CR LF";
+    QTest::newRow("LF file") << QByteArray("ab\ncd\n") << "LF";
+    QTest::newRow("CR file") << QByteArray("ab\rcd\r") << "CR";
+}
+
+void TestShell::lineEndMarks()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, mark);
+    ScratchProgramFolder folder;
+    SyntaxEdit editor;
+    editor.resize(400, 200);
+    if (file.isEmpty()) {
+        editor.setText(QStringLiteral("ab\r\ncd\r\n"));
+    } else {
+        const QString path = folder.filePath(QStringLiteral("page.html"));
+        QVERIFY(writeFile(path, file));
+        editor.loadFile(path);
+    }
+    editor.setNonPrintableVisible(true);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(!editor.eolVisibility()); // the component's own "LF" marks stay off
+
+    // The width of the dark block after the first line's end, on the row through its middle.
+    auto blockWidth = [&editor] {
+        const QImage image = editor.viewport()->grab().toImage();
+        const long end = editor.SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, 0UL);
+        const int x = int(editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, end));
+        const int y = int(editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, end))
+                      + int(editor.SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL)) / 2;
+        int left = -1;
+        int right = -1;
+        for (int i = x; i < std::min(image.width(), x + 200); ++i) {
+            if (qGray(image.pixel(i, y)) < 96) {
+                left = left < 0 ? i : left;
+                right = i;
+            }
+        }
+        return left < 0 ? 0 : right - left + 1;
+    };
+    const int expected = QFontMetrics(editor.editorFont()).horizontalAdvance(lineEndMark(editor.lineBreak())) + 4;
+    QCOMPARE(lineEndMark(editor.lineBreak()), mark);
+    const int width = blockWidth();
+    QVERIFY2(qAbs(width - expected) <= 3, qPrintable(QStringLiteral("%1 against %2").arg(width).arg(expected)));
+
+    // Hidden with the other non-printable characters.
+    editor.setNonPrintableVisible(false);
+    QCOMPARE(blockWidth(), 0);
 }
 
 QTEST_MAIN(TestShell)
