@@ -1,12 +1,12 @@
 # Velinor: `make run` starts the editor, `make test` runs every test, `make bench` the benchmarks,
-# `make install` installs it under PREFIX.
+# `make install` installs it under PREFIX, `make screenshots` retakes the README's screenshots.
 # Each target first installs any missing Debian packages (scripts/install-deps.sh).
 
 BUILD_DIR ?= build
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench install clean
+.PHONY: all deps build run test bench install screenshots clean
 
 all: build
 
@@ -30,6 +30,9 @@ bench: build
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+screenshots: build
+	@bash scripts/take-screenshots.sh $(BUILD_DIR) docs/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR)

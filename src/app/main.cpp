@@ -26,7 +26,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velinor 1.0"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velinor 1.0"));
     setUpPlatform(); // before any window: Czech platform texts, icons
 
     TMainForm mainForm;
