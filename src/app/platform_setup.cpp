@@ -9,6 +9,34 @@
 
 namespace {
 
+// Texts that Debian's Czech catalogue of Qt 6.4 lacks: Qt 6 moved the file dialog's type column
+// ("Folder", "%1 File") to a context the catalogue does not have yet.
+class MissingCzechTexts : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return QString();
+        static const struct
+        {
+            const char *english;
+            const char *czech;
+        } texts[] = {
+            {"Folder", "Složka"}, {"File", "Soubor"},       {"%1 File", "Soubor %1"},
+            {"Drive", "Jednotka"}, {"Computer", "Počítač"}, {"Unknown", "Neznámý"},
+        };
+        for (const auto &text : texts)
+            if (qstrcmp(sourceText, text.english) == 0)
+                return QString::fromUtf8(text.czech);
+        return QString();
+    }
+};
+
 const char *const kIconThemeFile = "/usr/share/icons/breeze/breeze-icons.rcc";
 const char *const kIconThemeRoot = "/velinor-icon-themes/breeze";
 
@@ -28,6 +56,8 @@ bool loadCzechPlatformTexts()
             delete translator;
         }
     }
+    if (loaded)
+        QCoreApplication::installTranslator(new MissingCzechTexts(qApp));
     return loaded;
 }
 

@@ -110,6 +110,10 @@ void TestShell::messageBoxesAndDialogsSpeakCzech()
     QCOMPARE(QCoreApplication::translate("QFontDialog", "Select Font"), QStringLiteral("Vybrat písmo"));
     QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"), QStringLiteral("Vybrat barvu"));
     QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Tisk"));
+    // The type column of the file dialogs, which Qt's own catalogue misses.
+    QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Složka"));
+    QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "%1 File").arg(QStringLiteral("html")),
+             QStringLiteral("Soubor html"));
 }
 
 // ---- icons --------------------------------------------------------------------------------------
