@@ -90,13 +90,21 @@ QAction *MainWindowBuilder::makeAction(const MenuEntry &entry)
     applyHint(action, entry.hint);
     action->setCheckable(entry.checkable);
     action->setChecked(entry.checked);
-    applyIcon(action, action->objectName());
     connectCommand(action, entry.command);
     return action;
 }
 
 void MainWindowBuilder::fillMenu(QMenu *menu, const std::vector<MenuEntry> &entries)
 {
+    // Looking pictures up in the icon theme takes a while; a menu's items get theirs when it
+    // first opens, not at start-up.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        if (menu->property("iconsApplied").toBool())
+            return;
+        menu->setProperty("iconsApplied", true);
+        for (QAction *action : menu->actions())
+            applyIcon(action, action->objectName());
+    });
     for (const MenuEntry &entry : entries) {
         switch (entry.kind) {
         case MenuEntry::Kind::Separator:
@@ -110,7 +118,6 @@ void MainWindowBuilder::fillMenu(QMenu *menu, const std::vector<MenuEntry> &entr
             sub->setObjectName(text(entry.objectName));
             sub->menuAction()->setObjectName(text(entry.objectName));
             applyHint(sub->menuAction(), entry.hint);
-            applyIcon(sub->menuAction(), sub->objectName());
             fillMenu(sub, entry.children);
             break;
         }

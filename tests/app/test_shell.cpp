@@ -144,7 +144,10 @@ void TestShell::menuAndPopupItemsCarryIcons()
     ScratchProgramFolder folder;
     TMainForm mainForm;
     TChildForm *child = mainForm.createChild();
-    // Every picture named in the table exists in the theme, and the named items show it.
+    // Every picture named in the table exists in the theme, and the named items show it once
+    // their menu opens.
+    for (QMenu *menu : mainForm.findChildren<QMenu *>() + child->findChildren<QMenu *>())
+        emit menu->aboutToShow();
     QList<QAction *> actions = mainForm.findChildren<QAction *>();
     actions += child->findChildren<QAction *>();
     for (QMenu *menu : child->popupMenu()->findChildren<QMenu *>())
