@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Velinor need.
 # Does nothing when every package is already present. Needs root (or sudo) only when something is missing.
+# With the argument "fuzz" it also installs clang and its libFuzzer runtime (make fuzz).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
   qt6-translations-l10n breeze-icon-theme-rcc libqt6svg6
   appstream desktop-file-utils
 )
+if [[ "${1:-}" == fuzz ]]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

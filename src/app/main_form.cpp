@@ -53,7 +53,14 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // QWidget's destructor deletes the children after this object has stopped being a TMainForm;
+    // a signal they send on the way (a dock reporting that it is hidden) must not reach a handler
+    // of this window then.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
 
 // ---- commands -------------------------------------------------------------------------------------
 

@@ -14,6 +14,25 @@ namespace {
 
 const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
+// The line rules of text files: CRLF, CR or LF end a line, so does NUL; a final break adds none.
+QStringList linesOf(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n') && c != QChar(0))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
 // The section name of a "[name]" line, or nothing.
 std::optional<QString> sectionOf(const QString &line)
 {
@@ -91,11 +110,7 @@ QStringList IniFile::readLines() const
     const QByteArray bytes = file.readAll();
     const QString text = bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(kUtf8Mark.size()))
                                                      : Windows1250::decode(bytes);
-    // The line rules of text files: CRLF, CR or LF end a line, so does NUL; a final break adds none.
-    const SplitText split = splitUtf8Text(text.toUtf8().replace('\0', '\n'));
-    if (split.lineCount == 0)
-        return {};
-    return QString::fromUtf8(split.utf8).split(QLatin1Char('\n'));
+    return linesOf(text);
 }
 
 void IniFile::writeLines(const QStringList &lines)
@@ -200,9 +215,12 @@ bool IniFile::hasSection(const QString &section) const
 void IniFile::eraseSection(const QString &section)
 {
     QStringList lines = readLines();
-    const SectionRange range = findSection(lines, section);
-    if (range.header < 0)
-        return;
-    lines.erase(lines.begin() + range.header, lines.begin() + range.end);
-    writeLines(lines);
+    // Every section of that name: a second one in a hand-edited file would otherwise take its place.
+    bool erased = false;
+    for (SectionRange range = findSection(lines, section); range.header >= 0; range = findSection(lines, section)) {
+        lines.erase(lines.begin() + range.header, lines.begin() + range.end);
+        erased = true;
+    }
+    if (erased)
+        writeLines(lines);
 }

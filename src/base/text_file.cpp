@@ -285,13 +285,15 @@ SplitText readTextFile(const QString &path, const TextSink &sink, const TextSize
     QFile file(path);
     if (!openRegularFile(file))
         throw VelinorError::cannotOpen(path);
+    // A small file gets a small buffer: each block read allocates the whole block.
+    const qint64 blockSize = std::clamp(file.size(), qint64(1), kBlock);
     QByteArray block;
     Utf8Validator validator;
     const HighHalfUtf8 &table = highHalfUtf8();
     qint64 size = 0;
     qint64 windows1250Growth = 0; // extra bytes that decoding as windows-1250 would add
     while (!file.atEnd()) {
-        block = file.read(kBlock);
+        block = file.read(blockSize);
         if (block.isEmpty() && file.error() != QFileDevice::NoError)
             throw VelinorError::cannotOpen(path);
         validator.feed(block.constData(), block.size());
@@ -307,7 +309,7 @@ SplitText readTextFile(const QString &path, const TextSink &sink, const TextSize
         prepare(utf8 ? size : size + windows1250Growth);
     LineSplitter splitter(utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1250, sink);
     while (!file.atEnd()) {
-        block = file.read(kBlock);
+        block = file.read(blockSize);
         if (block.isEmpty() && file.error() != QFileDevice::NoError)
             throw VelinorError::cannotOpen(path);
         splitter.feed(block.constData(), block.size());

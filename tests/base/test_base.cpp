@@ -228,6 +228,11 @@ void TestBase::iniEraseSection()
     QVERIFY(ini.keys(QStringLiteral("Link_ComboBox")).isEmpty());
     QCOMPARE(ini.readString(QStringLiteral("Keep"), QStringLiteral("x")), QStringLiteral("1"));
     ini.eraseSection(QStringLiteral("Absent")); // nothing to do, no error
+
+    // A section given twice (a hand-edited file): both go, or the second would take the first's place.
+    writeAll(path, "[L]\r\na=a\r\n[Keep]\r\nx=1\r\n[l]\r\nb=b\r\n");
+    ini.eraseSection(QStringLiteral("L"));
+    QCOMPARE(readAll(path), QByteArray("[Keep]\r\nx=1\r\n"));
 }
 
 void TestBase::iniSurvivesJunk()

@@ -1,0 +1,52 @@
+// Text files: whatever the bytes, loading gives a text whose save loads back as the same text,
+// line breaks and encoding; the reader that streams a file from disk agrees with the one that
+// splits bytes in memory; saving through the disk writes exactly the encoded bytes.
+#include "fuzz_input.h"
+
+#include "base/text_file.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+bool sameText(const SplitText &a, const SplitText &b)
+{
+    return a.utf8 == b.utf8 && a.lineCount == b.lineCount && a.longestLine == b.longestLine
+           && a.lineBreak == b.lineBreak && a.encoding == b.encoding;
+}
+
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const SplitText loaded = splitFileBytes(bytes);
+    FUZZ_CHECK(loaded.lineCount >= 0 && (loaded.lineCount > 0 || loaded.utf8.isEmpty()), "line count");
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    utf8.decode(loaded.utf8);
+    FUZZ_CHECK(!utf8.hasError(), "the loaded text is valid UTF-8");
+    FUZZ_CHECK(!loaded.utf8.contains('\0') && !loaded.utf8.contains('\r'), "only LF separates lines in memory");
+
+    const EncodedText encoded = encodeLines(loaded.utf8.constData(), loaded.utf8.size(), loaded.lineCount,
+                                            loaded.lineBreak, loaded.encoding);
+    FUZZ_CHECK(!encoded.encodingChanged && encoded.encoding == loaded.encoding, "a loaded text saves in its encoding");
+    FUZZ_CHECK(sameText(splitFileBytes(encoded.bytes), loaded), "load, save, load gives the same text");
+
+    // The file on disk: saved bytes are the encoded bytes, and the streaming reader sees the same.
+    const QString path = scratchPath(QStringLiteral("document.html"));
+    const EncodedText saved = saveTextFile(path, loaded.utf8.constData(), loaded.utf8.size(), loaded.lineCount,
+                                           loaded.lineBreak, loaded.encoding);
+    FUZZ_CHECK(saved.encoding == encoded.encoding, "saving reports the encoding written");
+    QFile file(path);
+    FUZZ_CHECK(file.open(QIODevice::ReadOnly) && file.readAll() == encoded.bytes, "the file holds the encoded bytes");
+    file.close();
+    FUZZ_CHECK(sameText(loadTextFile(path), loaded), "the streaming reader agrees");
+
+    QFile original(path);
+    FUZZ_CHECK(original.open(QIODevice::WriteOnly) && original.write(bytes) == bytes.size(), "scratch file");
+    original.close();
+    FUZZ_CHECK(sameText(loadTextFile(path), loaded), "the streaming reader agrees on the original bytes");
+    return 0;
+}

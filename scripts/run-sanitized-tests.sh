@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs the whole test suite of a sanitizer build folder: any AddressSanitizer or
+# UndefinedBehaviorSanitizer report fails the test that caused it.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+jobs=${2:-2}
+here=$(cd "$(dirname "$0")" && pwd)
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$here/lsan-suppressions.txt:print_suppressions=0
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
