@@ -6,10 +6,15 @@
 #include "editor/edit.h"
 #include "editor/line_buffer.h"
 
+#include "dialogs/counter_generator.h"
 #include "dialogs/css_link_generator.h"
 #include "dialogs/email_generator.h"
+#include "dialogs/form_generators.h"
+#include "dialogs/frame_generators.h"
 #include "dialogs/http_link_generator.h"
 #include "dialogs/img_generator.h"
+#include "dialogs/list_generator.h"
+#include "dialogs/multimedia_generators.h"
 #include "dialogs/table_generator.h"
 
 #include <functional>
@@ -25,6 +30,12 @@ public:
     template <typename... Texts> void texts(Texts &...fields) { ((fields = m_input.text()), ...); }
     template <typename... Flags> void flags(Flags &...fields) { ((fields = m_input.flag()), ...); }
     template <typename Enum> void choose(Enum &field, int count) { field = Enum(m_input.choice(count)); }
+    template <typename... Bytes> void bytes(Bytes &...fields) { ((fields = m_input.byte()), ...); }
+    void lines(QStringList &field)
+    {
+        for (int n = m_input.choice(4); n > 0; --n)
+            field.append(m_input.text());
+    }
 
 private:
     FuzzInput &m_input;
@@ -36,7 +47,8 @@ struct Generator
     std::function<std::optional<Edit>(Fields &)> run;
 };
 
-// One entry per dialog: fill its fields struct, call its generator.
+// One entry per dialog: fill its fields struct, call its generator. A new dialog adds its entry here
+// (and a seed file or two under corpus/generators/).
 const Generator kGenerators[] = {
     {"table", [](Fields &f) -> std::optional<Edit> {
          TableFields t;
@@ -68,6 +80,83 @@ const Generator kGenerators[] = {
          f.texts(c.path);
          f.choose(c.form, 2);
          return cssLinkEdit(c);
+     }},
+    {"form", [](Fields &f) -> std::optional<Edit> {
+         FormFields x;
+         f.texts(x.name, x.action, x.method, x.title, x.target);
+         return formEdit(x);
+     }},
+    {"input", [](Fields &f) -> std::optional<Edit> {
+         InputFields x;
+         f.texts(x.type, x.source, x.altText, x.value, x.title, x.name, x.alignment, x.tabIndex, x.maxLength, x.size);
+         f.flags(x.showTabIndex, x.showMaxLength, x.showSize, x.active, x.readOnly);
+         return inputEdit(x);
+     }},
+    {"select", [](Fields &f) -> std::optional<Edit> {
+         SelectFields x;
+         f.texts(x.name, x.alignment, x.tabIndex, x.size);
+         f.flags(x.showTabIndex, x.showSize, x.active, x.listBox);
+         return selectEdit(x);
+     }},
+    {"textarea", [](Fields &f) -> std::optional<Edit> {
+         TextareaFields x;
+         f.texts(x.name, x.alignment, x.columns, x.rows, x.tabIndex);
+         f.flags(x.showColumns, x.showRows, x.showTabIndex, x.readOnly);
+         return textareaEdit(x);
+     }},
+    {"frameset", [](Fields &f) -> std::optional<Edit> {
+         FramesetFields x;
+         f.texts(x.columns, x.rows, x.spacing);
+         f.flags(x.showSpacing);
+         f.choose(x.scrolling, 3);
+         f.choose(x.border, 2);
+         return framesetEdit(x);
+     }},
+    {"frame", [](Fields &f) -> std::optional<Edit> {
+         FrameFields x;
+         bool inline_ = false;
+         f.texts(x.path, x.name, x.alignment, x.marginHeight, x.marginWidth);
+         f.flags(x.showMarginHeight, x.showMarginWidth, inline_);
+         f.choose(x.form, 3);
+         f.choose(x.scrolling, 3);
+         f.choose(x.border, 2);
+         return frameEdit(inline_ ? QStringLiteral("iframe") : QStringLiteral("frame"), x);
+     }},
+    {"marquee", [](Fields &f) -> std::optional<Edit> {
+         MarqueeFields x;
+         f.texts(x.behavior, x.alignment, x.direction, x.loop, x.hspace, x.vspace, x.width, x.height, x.delay, x.amount);
+         f.flags(x.showColour, x.showHspace, x.showVspace, x.showWidth, x.showHeight, x.showDelay, x.showAmount);
+         f.bytes(x.colour.red, x.colour.green, x.colour.blue);
+         return marqueeEdit(x);
+     }},
+    {"embed", [](Fields &f) -> std::optional<Edit> {
+         EmbedFields x;
+         f.texts(x.path, x.palette, x.height, x.width);
+         f.flags(x.showHeight, x.showWidth);
+         f.lines(x.parameters);
+         return embedEdit(x);
+     }},
+    {"background sound", [](Fields &f) -> std::optional<Edit> {
+         SoundFields x;
+         f.texts(x.path, x.loop);
+         return soundEdit(x);
+     }},
+    {"video", [](Fields &f) -> std::optional<Edit> {
+         VideoFields x;
+         f.texts(x.path, x.loop, x.start);
+         f.flags(x.showLoop, x.controls);
+         return videoEdit(x);
+     }},
+    {"list", [](Fields &f) -> std::optional<Edit> {
+         ListFields x;
+         f.choose(x.kind, 2);
+         f.texts(x.orderedType, x.unorderedType, x.alignment, x.start);
+         return listEdit(x);
+     }},
+    {"counter", [](Fields &f) -> std::optional<Edit> {
+         CounterFields x;
+         f.texts(x.style, x.identifier, x.digits);
+         return counterEdit(x);
      }},
 };
 
