@@ -152,10 +152,7 @@ SpinField::SpinField(SpinRange range, SpinFilter filter, QWidget *parent)
     : QAbstractSpinBox(parent), m_range(range), m_filter(filter)
 {
     lineEdit()->installEventFilter(this);
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
-        tickCompanion();
-        emit valueEdited();
-    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, &SpinField::changed);
 }
 
 QString SpinField::value() const
@@ -171,7 +168,13 @@ void SpinField::setValue(const QString &text)
 void SpinField::stepBy(int steps)
 {
     setValue(spinStep(value(), steps, m_range));
-    tickCompanion();
+    changed();
+}
+
+void SpinField::changed()
+{
+    if (m_ticksOnChange)
+        tickCompanion();
     emit valueEdited();
 }
 

@@ -88,7 +88,12 @@ public:
     QString value() const;
     void setValue(const QString &text);
     SpinRange range() const { return m_range; }
-    void setCompanion(QCheckBox *box) { m_companion = box; }
+    // The box ticked by a click into the field and, unless ticksOnChange is false, by a change.
+    void setCompanion(QCheckBox *box, bool ticksOnChange = true)
+    {
+        m_companion = box;
+        m_ticksOnChange = ticksOnChange;
+    }
 
     void stepBy(int steps) override;
 
@@ -106,10 +111,12 @@ protected:
 
 private:
     void tickCompanion();
+    void changed();
 
     SpinRange m_range;
     SpinFilter m_filter;
     QCheckBox *m_companion = nullptr;
+    bool m_ticksOnChange = true;
 };
 
 // A colour sample: a small filled rectangle, white until it is given a colour.

@@ -4,16 +4,21 @@
 #include "base/program_folder.h"
 #include "base/velinor_error.h"
 #include "dialogs/css_link_form.h"
+#include "dialogs/counter_generator.h"
 #include "dialogs/css_link_generator.h"
 #include "dialogs/dialog_parts.h"
 #include "dialogs/email_addresses.h"
 #include "dialogs/email_form.h"
 #include "dialogs/email_generator.h"
 #include "dialogs/field_rules.h"
+#include "dialogs/form_dialogs.h"
 #include "dialogs/form_http_odkaz.h"
+#include "dialogs/frame_dialogs.h"
 #include "dialogs/http_link_generator.h"
 #include "dialogs/img_form.h"
 #include "dialogs/img_generator.h"
+#include "dialogs/list_counter_dialogs.h"
+#include "dialogs/multimedia_dialogs.h"
 #include "dialogs/picture_files.h"
 #include "dialogs/table_form.h"
 #include "dialogs/table_generator.h"
@@ -29,6 +34,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -48,6 +54,7 @@
 
 #include <climits>
 #include <functional>
+#include <memory>
 #include <optional>
 
 Q_DECLARE_METATYPE(TableFields)
@@ -125,6 +132,8 @@ QStringList setFields(QWidget *dialog, const FieldValues &values)
             edit->setText(value);
         else if (auto *combo = qobject_cast<QComboBox *>(control))
             combo->setEditText(value);
+        else if (auto *spin = qobject_cast<SpinField *>(control))
+            spin->setValue(value);
         else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
             memo->setPlainText(value);
         else if (auto *box = qobject_cast<QAbstractButton *>(control))
@@ -154,14 +163,18 @@ QPushButton *buttonCaptioned(QWidget *dialog, const QString &caption)
     return nullptr;
 }
 
+// "&Vložit", or the list builder's "&Ok".
 QPushButton *insertButton(QWidget *dialog)
 {
-    return buttonCaptioned(dialog, u8("&Vložit"));
+    QPushButton *insert = buttonCaptioned(dialog, u8("&Vložit"));
+    return insert ? insert : buttonCaptioned(dialog, u8("&Ok"));
 }
 
+// "&Zpět", or the list builder's "&Storno".
 QPushButton *backButton(QWidget *dialog)
 {
-    return buttonCaptioned(dialog, u8("&Zpět"));
+    QPushButton *back = buttonCaptioned(dialog, u8("&Zpět"));
+    return back ? back : buttonCaptioned(dialog, u8("&Storno"));
 }
 
 // The main window with one empty document window, its program folder a scratch folder.
@@ -259,6 +272,11 @@ private slots:
     void emailWriteFailure();
     void cssLinkBrowse_data();
     void cssLinkBrowse();
+    void companionBoxes_data();
+    void companionBoxes();
+    void marqueeColourCancelled();
+    void listKindSwitch();
+    void counterHomePage();
 
     // Pictures.
     void pictureMasks_data();
@@ -819,6 +837,71 @@ void TestDialogs::openFromControls_data()
                                             << FieldValues{{"Abs_RadioButton", "1"}, {"Link_Edit", "css/styl.css"}}
                                             << QStringList{u8(R"(<link rel=stylesheet type="text/css" href="css/styl.css">)")}
                                             << 1 << 58;
+    QTest::newRow("FORM") << "ToolButton_Formulare_FORM" << "TForm_Form" << u8("Formulář")
+                          << FieldValues{{"Akce_Edit", "send.php"}, {"Metoda_ComboBox", "post"}}
+                          << QStringList{u8(R"(<form action="send.php" method="post">)"), "", "</form>"} << 2 << 1;
+    QTest::newRow("INPUT") << "ToolButton_Formulare_INPUT" << "TElForm_Form" << u8("Element formuláře")
+                           << FieldValues{{"Typ_ComboBox", "text"}, {"Jmeno_Edit", "jmeno"}, {"Velikost_SpinEdit", "20"},
+                                          {"UkazVelikost_CheckBox", "1"}, {"UkazPouzeCteni_CheckBox", "1"}}
+                           << QStringList{u8(R"(<input type="text" name="jmeno" size="20" readonly>)")} << 1 << 52;
+    QTest::newRow("SELECT") << "ToolButton_Formulare_SELECT" << "TSelect_Form" << "SELECT"
+                            << FieldValues{{"Jmeno_Edit", "barva"}, {"UkazAktivni_CheckBox", "0"}, {"UkazListBox_CheckBox", "1"}}
+                            << QStringList{u8(R"(<select name="barva" disable multiple>)"), "", "</select>"} << 2 << 1;
+    QTest::newRow("TEXTAREA") << "ToolButton_Formulare_TEXAREA" << "TTextarea_Form" << "TEXTAREA"
+                              << FieldValues{{"Zarovnani_ComboBox", "left"}}
+                              << QStringList{u8(R"(<textarea align="left">)"), "", "</textarea>"} << 2 << 1;
+    QTest::newRow("FRAMESET") << "ToolButton_Ramce_FRAMESET" << "TFrame_Form" << u8("Rámce")
+                              << FieldValues{{"Sloupce_ComboBox", "2"}, {"Radky_ComboBox", "*"}}
+                              << QStringList{u8(R"(<frameset cols="2" rows="*" scrolling="auto" frameborder="yes">)"), "",
+                                             "</frameset>"}
+                              << 2 << 1;
+    QTest::newRow("Frameset from the menu, no scroll bars")
+        << "Frameset" << "TFrame_Form" << u8("Rámce") << FieldValues{{"NoScroll_RadioButton", "1"}}
+        << QStringList{u8(R"(<frameset scrolling="no" frameborder="yes">)"), "", "</frameset>"} << 2 << 1;
+    QTest::newRow("FRAME: a path but no path form")
+        << "ToolButton_Ramce_FRAME" << "TDefFrame_Form" << u8("Jednotlivý rámec")
+        << FieldValues{{"Cesta_Edit", "obsah.html"}, {"NoBorder_RadioButton", "1"}}
+        << QStringList{u8(R"(<frame scrolling="auto" frameborder="no">)")} << 1 << 42;
+    QTest::newRow("Frame from the menu, relative path typed by hand")
+        << "Frame" << "TDefFrame_Form" << u8("Jednotlivý rámec")
+        << FieldValues{{"Cesta_Edit", "web/obsah.html"}, {"Rel_RadioButton", "1"}}
+        << QStringList{u8(R"(<frame src="obsah.html" scrolling="auto" frameborder="yes">)")} << 1 << 60;
+    QTest::newRow("IFRAME") << "ToolButton_Ramce_IFRAME" << "TIFRAME_Form" << "IFRAME"
+                            << FieldValues{{"Cesta_Edit", u8(R"(C:\web\menu.html)")}, {"Jmeno_Edit", "menu"}}
+                            << QStringList{u8(R"(<iframe src="menu.html" name="menu" scrolling="auto" frameborder="yes">)")}
+                            << 1 << 72;
+    QTest::newRow("IFrame from the menu, absolute")
+        << "IFrame" << "TIFRAME_Form" << "IFRAME"
+        << FieldValues{{"Cesta_Edit", u8(R"(C:\web\menu.html)")}, {"Abs_RadioButton", "1"}}
+        << QStringList{u8(R"(<iframe src="C:\web\menu.html" scrolling="auto" frameborder="yes">)")} << 1 << 67;
+    QTest::newRow("MARQUEE") << "ToolButton_Multimedia_MARQUEE" << "TMARQUEE_Form" << "MARQUEE"
+                             << FieldValues{{"Pohybtextu_ComboBox", "alternate"}, {"Smer_ComboBox", "right"},
+                                            {"Opakovani_ComboBox", "infinite"}, {"Pauza_SpinEdit", "100"},
+                                            {"UkazPauza_CheckBox", "1"}}
+                             << QStringList{u8(R"(<marquee behavior="alternate" direction="right" loop="infinite" scrooldelay="100"></marquee>)")}
+                             << 1 << 83;
+    QTest::newRow("EMBED") << "ToolButton_Multimedia_EMBED" << "TEMBED_Form" << "EMBED"
+                           << FieldValues{{"Cesta_Edit", "film.swf"}, {"Parametry_Memo", "quality=high\nloop=false"}}
+                           << QStringList{u8(R"(<embed src="film.swf" quality=high loop=false></embed>)")} << 1 << 47;
+    QTest::newRow("BGSOUND") << "ToolButton_Multimedia_BGSOUND" << "TSound_Form" << "Zvuk"
+                             << FieldValues{{"Cesta_Edit", "zvuk.mid"}, {"Opak_ComboBox", "infinite"}}
+                             << QStringList{u8(R"(<bgsound dynsrc="zvuk.mid" loop="infinite">)")} << 1 << 44;
+    QTest::newRow("BGSound from the menu, no file: the skeleton")
+        << "BGSound" << "TSound_Form" << "Zvuk" << FieldValues() << QStringList{"<bgsound >"} << 1 << 10;
+    QTest::newRow("VIDEO") << "ToolButton_Multimedia_VIDEO" << "TVideo_Form" << "VIDEO"
+                           << FieldValues{{"Cesta_Edit", "film.avi"}, {"UkazOpak_CheckBox", "1"}}
+                           << QStringList{u8(R"(<img dynsrc="film.avi" loop="0">)")} << 1 << 33;
+    QTest::newRow("SEZNAM ...") << "ToolButton_Seznamy_SEZNAM" << "TSeznamyForm" << "Seznamy"
+                                << FieldValues{{"ComboBox_TypSeznamu_Usp", "I"}, {"ComboBox_Zarovnani", "justify"},
+                                               {"Edit_PocHodnota", "4"}}
+                                << QStringList{u8(R"(<ol type="I" align="justify" start="4">)"), "", "</ol>"} << 2 << 1;
+    const QString counterStart = u8(R"(<a href=")") + ::counterHomePage() + u8(R"("><img src=")")
+                                 + QLatin1String(kCounterServiceBase) + "/bin/counter.gif/link=";
+    QTest::newRow("Počítadlo") << "Pocitadlo" << "TPocitadlo_Form" << u8("Počítadlo")
+                               << FieldValues{{"Identifikator_Edit", "mojestranka"}, {"PocetCifer_SpinEdit", "6"},
+                                              {"ZnakovaSada_ComboBox", "Rainbow"}}
+                               << QStringList{counterStart + u8(R"(mojestranka&width=6&set=Rainbow" border=0></a>)")} << 1
+                               << int(counterStart.size()) + 43;
 }
 
 void TestDialogs::openFromControls()
@@ -1172,6 +1255,221 @@ void TestDialogs::cssLinkBrowse()
     insertButton(&dialog)->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(document.lines(), QStringList{u8(R"(<link rel=stylesheet type="text/css" href=")") + expected + u8(R"(">)")});
+}
+
+// ---- spin fields and their boxes in the built dialogs --------------------------------------------
+
+namespace {
+
+// The dialogs whose spin fields the table below drives, made over a plain document.
+std::unique_ptr<QDialog> makeDialog(const QString &name, LineBuffer &document)
+{
+    const DocumentSource source = [&document]() -> TextDocument * { return &document; };
+    if (name == "input")
+        return std::make_unique<TElForm_Form>(nullptr, source);
+    if (name == "textarea")
+        return std::make_unique<TTextarea_Form>(nullptr, source);
+    if (name == "frameset")
+        return std::make_unique<TFrame_Form>(nullptr, source);
+    if (name == "iframe")
+        return std::make_unique<TIFRAME_Form>(nullptr, source);
+    if (name == "marquee")
+        return std::make_unique<TMARQUEE_Form>(nullptr, source);
+    if (name == "embed")
+        return std::make_unique<TEMBED_Form>(nullptr, source);
+    if (name == "video")
+        return std::make_unique<TVideo_Form>(nullptr, source);
+    return nullptr;
+}
+
+} // namespace
+
+void TestDialogs::companionBoxes_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<FieldValues>("values");
+    QTest::addColumn<QString>("spin");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("gesture"); // "up", "down", "click", or text typed at the end
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<QString>("inserted"); // the document's first line after "&Vložit"
+
+    QTest::newRow("input: stepped below zero ticks the box")
+        << "input" << FieldValues() << "Velikost_SpinEdit" << "UkazVelikost_CheckBox" << "down" << "-1" << true
+        << u8(R"(<input size="-1">)");
+    QTest::newRow("input: stepped up once") << "input" << FieldValues() << "TabIndex_SpinEdit" << "UkazTabIndex_CheckBox"
+                                            << "up" << "1" << true << u8(R"(<input tabindex="1">)");
+    QTest::newRow("input: a click into the field ticks the box")
+        << "input" << FieldValues() << "Velikost_SpinEdit" << "UkazVelikost_CheckBox" << "click" << "0" << true
+        << u8(R"(<input size="0">)");
+    QTest::newRow("input: the digit filter drops a typed sign")
+        << "input" << FieldValues() << "MaxDelka_SpinEdit" << "UkazMaxDelka_CheckBox" << "-5" << "05" << true
+        << u8(R"(<input maxlength="05">)");
+    QTest::newRow("textarea: typed rows") << "textarea" << FieldValues() << "Radky_SpinEdit" << "UkazRadky_CheckBox"
+                                          << "3" << "03" << true << u8(R"(<textarea rows="03">)");
+    QTest::newRow("frameset: stepping does not tick the spacing box")
+        << "frameset" << FieldValues() << "Mezery_SpinEdit" << "UkazMezery_CheckBox" << "down" << "-1" << false
+        << u8(R"(<frameset scrolling="auto" frameborder="yes">)");
+    QTest::newRow("frameset: a click does") << "frameset" << FieldValues() << "Mezery_SpinEdit" << "UkazMezery_CheckBox"
+                                            << "click" << "0" << true
+                                            << u8(R"(<frameset framespacing="0" scrolling="auto" frameborder="yes">)");
+    QTest::newRow("iframe: a margin stepped below zero")
+        << "iframe" << FieldValues() << "Vyska_SpinEdit" << "UkazVyska_CheckBox" << "down" << "-1" << true
+        << u8(R"(<iframe marginheight="-1" scrolling="auto" frameborder="yes">)");
+    QTest::newRow("marquee: a stepped pause ticks its box")
+        << "marquee" << FieldValues{{"Smer_ComboBox", "left"}} << "Pauza_SpinEdit" << "UkazPauza_CheckBox" << "up"
+        << "1" << true << u8(R"(<marquee direction="left" scrooldelay="1"></marquee>)");
+    QTest::newRow("embed: the user ticks the boxes himself")
+        << "embed" << FieldValues{{"Cesta_Edit", "a.swf"}} << "Vyska_SpinEdit" << "UkazVyska_CheckBox" << "up" << "1"
+        << false << u8(R"(<embed src="a.swf"></embed>)");
+    QTest::newRow("video: the repetition can be stepped; the box decides")
+        << "video" << FieldValues{{"Cesta_Edit", "a.avi"}, {"UkazOpak_CheckBox", "1"}} << "Opak_SpinEdit"
+        << "UkazOpak_CheckBox" << "up" << "1" << true << u8(R"(<img dynsrc="a.avi" loop="1">)");
+}
+
+void TestDialogs::companionBoxes()
+{
+    QFETCH(QString, dialog);
+    QFETCH(FieldValues, values);
+    QFETCH(QString, spin);
+    QFETCH(QString, box);
+    QFETCH(QString, gesture);
+    QFETCH(QString, value);
+    QFETCH(bool, ticked);
+    QFETCH(QString, inserted);
+
+    LineBuffer document;
+    const std::unique_ptr<QDialog> window = makeDialog(dialog, document);
+    QVERIFY(window);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(setFields(window.get(), values), QStringList());
+    auto *field = window->findChild<SpinField *>(spin);
+    auto *companion = window->findChild<QCheckBox *>(box);
+    QVERIFY(field && companion);
+    QCOMPARE(companion->isChecked(), values.contains({box, "1"})); // opening ticks nothing
+
+    field->setFocus();
+    QLineEdit *edit = field->findChild<QLineEdit *>();
+    if (gesture == "up" || gesture == "down") {
+        QTest::keyClick(field, gesture == "up" ? Qt::Key_Up : Qt::Key_Down);
+    } else if (gesture == "click") {
+        QTest::mouseClick(edit, Qt::LeftButton);
+    } else {
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClicks(field, gesture);
+    }
+    QCOMPARE(field->value(), value);
+    QCOMPARE(companion->isChecked(), ticked);
+
+    insertButton(window.get())->click();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(document.line(0), inserted);
+}
+
+void TestDialogs::marqueeColourCancelled()
+{
+    LineBuffer document;
+    TMARQUEE_Form dialog(nullptr, [&document]() -> TextDocument * { return &document; });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    setFields(&dialog, {{"Smer_ComboBox", "up"}, {"Zarovnani_ComboBox", "left"}});
+    auto *colourBox = dialog.findChild<QCheckBox *>("UkazBarvu_CheckBox");
+    QVERIFY(colourBox && !colourBox->isChecked());
+    bool sawColourDialog = false;
+    {
+        ModalSteps cancel({[&](QWidget *modal) {
+            sawColourDialog = qobject_cast<QColorDialog *>(modal);
+            dismiss(modal);
+        }});
+        dialog.findChild<QPushButton *>("NajitBarvu_Button")->click();
+    }
+    QVERIFY(sawColourDialog);
+    QVERIFY(colourBox->isChecked()); // ticked although the colour dialog was cancelled
+    insertButton(&dialog)->click();
+    QCOMPARE(document.lines(), QStringList{u8(R"(<marquee align="left" direction="up" color="#FFFFFF"></marquee>)")});
+    QCOMPARE(document.caret(), (TextPosition{1, 54})); // between the tags
+}
+
+void TestDialogs::listKindSwitch()
+{
+    LineBuffer document(QStringList{"abc"});
+    document.setCaretColumn(4);
+    TSeznamyForm dialog(nullptr, [&document]() -> TextDocument * { return &document; });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *orderedType = dialog.findChild<QComboBox *>("ComboBox_TypSeznamu_Usp");
+    auto *unorderedType = dialog.findChild<QComboBox *>("ComboBox_TypSeznamu_Neusp");
+    auto *start = dialog.findChild<QLineEdit *>("Edit_PocHodnota");
+    QVERIFY(orderedType && unorderedType && start);
+    QVERIFY(dialog.findChild<QRadioButton *>("RadioButton_UspSeznam")->isChecked());
+    QVERIFY(orderedType->isVisible() && start->isVisible() && !unorderedType->isVisible());
+
+    setFields(&dialog, {{"ComboBox_TypSeznamu_Usp", "I"}, {"Edit_PocHodnota", "4"}});
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("RadioButton_NeuspSeznam"), Qt::LeftButton);
+    QVERIFY(!orderedType->isVisible() && !start->isVisible() && unorderedType->isVisible());
+    QCOMPARE(start->text(), QStringLiteral("4")); // hidden, kept, not used
+    unorderedType->setEditText("square");
+    insertButton(&dialog)->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(document.lines(), (QStringList{u8(R"(abc<ul type="square">)"), "", "</ul>"}));
+    QCOMPARE(document.caret(), (TextPosition{2, 1}));
+    document.undo(); // both insertions are one step
+    QCOMPARE(document.lines(), QStringList{"abc"});
+}
+
+namespace {
+
+// Stands in for the desktop's web browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+} // namespace
+
+void TestDialogs::counterHomePage()
+{
+    UrlCatcher browser;
+    const QString scheme = QUrl(::counterHomePage()).scheme();
+    QDesktopServices::setUrlHandler(scheme, &browser, "open");
+    LineBuffer document;
+    bool haveDocument = false;
+    TPocitadlo_Form dialog(nullptr, [&]() -> TextDocument * { return haveDocument ? &document : nullptr; });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.findChild<QPushButton *>("HP_Button")->click();
+    QDesktopServices::unsetUrlHandler(scheme);
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl(::counterHomePage())});
+    QVERIFY(dialog.isVisible());
+
+    // Without a document nothing is inserted and the dialog stays open.
+    setFields(&dialog, {{"Identifikator_Edit", "moje & stranka"}});
+    insertButton(&dialog)->click();
+    QVERIFY(dialog.isVisible());
+
+    // A digit count beyond 100 is brought back when the field loses the focus.
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *digits = dialog.findChild<SpinField *>("PocetCifer_SpinEdit");
+    digits->setFocus();
+    digits->setValue("250");
+    dialog.findChild<QLineEdit *>("Identifikator_Edit")->setFocus();
+    QTRY_COMPARE(digits->value(), QStringLiteral("100"));
+    haveDocument = true;
+    insertButton(&dialog)->click();
+    QVERIFY(!dialog.isVisible());
+    const QString expectedEnd = u8("/bin/counter.gif/link=moje & stranka&width=100&set=\" border=0></a>");
+    QVERIFY2(document.line(0).endsWith(expectedEnd), qPrintable(document.line(0)));
+    QCOMPARE(document.caret().column, int(document.line(0).size()) + 1 - 14);
 }
 
 // ---- pictures -----------------------------------------------------------------------------------

@@ -1,0 +1,168 @@
+#pragma once
+
+#include "base/colour.h"
+#include "dialogs/field_rules.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// Element dialogs declared as data: one record per field, bound to its member of the dialog's
+// fields struct. The builder (record_dialog.h) makes the widgets, lays them out, applies the
+// defaults and reads the fields back.
+
+enum class FieldKind { Text, Memo, Combo, Spin, Check, Radios, Colour };
+
+// When a value field ticks its companion box (a box without caption beside it).
+enum class CompanionTicks {
+    Never,           // the user ticks it
+    OnChangeOrClick, // a typed or stepped change, or a click into the field
+    OnClick,         // a click into the field (for a colour: pressing its button, even if cancelled)
+};
+
+struct RadioChoice
+{
+    const char *objectName;
+    QString caption;
+    QString hint;
+    int value; // the enum value the button stands for
+};
+
+// What the builder needs to make one field's widgets, independent of the fields struct.
+struct FieldSpec
+{
+    FieldKind kind = FieldKind::Text;
+    const char *objectName = nullptr; // the control; for a radio group the group box (may be null)
+    QString label;                    // label before the control; a check box's caption; a group's title
+    QString hint;                     // "short|long"
+    QStringList items;                // combo box list
+    bool digitFilter = false;         // combo box or spin field with the digit filter
+    SpinRange range;                  // spin field
+    const char *companionName = nullptr;
+    CompanionTicks ticks = CompanionTicks::Never;
+    QString suffix;                   // text after a spin field ("ms")
+    const char *browseName = nullptr; // text edit with a browse button "..."
+    QString browseFilter;             // Qt form, empty for none
+    QString browseHint;
+    const char *colourButtonName = nullptr;
+    std::vector<RadioChoice> choices;
+    bool sharesPreviousRow = false;   // shown in the place of the field before it (one visible at a time)
+};
+
+// A field record: the spec and the members it reads and writes.
+template <typename Fields>
+struct FieldRecord
+{
+    FieldSpec spec;
+    QString Fields::*text = nullptr;
+    QStringList Fields::*lines = nullptr;
+    bool Fields::*checked = nullptr; // a check box, or the companion box of a value
+    Rgb Fields::*colour = nullptr;
+    std::function<int(const Fields &)> selected;  // radio group: the value of the selected button
+    std::function<void(Fields &, int)> select;
+
+    FieldRecord &hint(const QString &text) { spec.hint = text; return *this; }
+    FieldRecord &digits() { spec.digitFilter = true; return *this; }
+    FieldRecord &inPlaceOfPrevious() { spec.sharesPreviousRow = true; return *this; }
+};
+
+template <typename F>
+FieldRecord<F> textField(const char *name, const QString &label, QString F::*member)
+{
+    FieldRecord<F> r;
+    r.spec.objectName = name;
+    r.spec.label = label;
+    r.text = member;
+    return r;
+}
+
+// A text edit for a path with its browse button "...".
+template <typename F>
+FieldRecord<F> pathField(const char *name, const QString &label, QString F::*member, const char *browseName,
+                         const QString &filter = {})
+{
+    FieldRecord<F> r = textField(name, label, member);
+    r.spec.browseName = browseName;
+    r.spec.browseFilter = filter;
+    return r;
+}
+
+template <typename F>
+FieldRecord<F> memoField(const char *name, const QString &label, QStringList F::*member)
+{
+    FieldRecord<F> r;
+    r.spec.kind = FieldKind::Memo;
+    r.spec.objectName = name;
+    r.spec.label = label;
+    r.lines = member;
+    return r;
+}
+
+template <typename F>
+FieldRecord<F> comboField(const char *name, const QString &label, const QStringList &items, QString F::*member)
+{
+    FieldRecord<F> r = textField(name, label, member);
+    r.spec.kind = FieldKind::Combo;
+    r.spec.items = items;
+    return r;
+}
+
+// A spin field with its companion box; unbounded unless a range is given.
+template <typename F>
+FieldRecord<F> spinField(const char *name, const QString &label, QString F::*value, const char *companionName,
+                         bool F::*shown, CompanionTicks ticks, SpinRange range = {}, const QString &suffix = {})
+{
+    FieldRecord<F> r = textField(name, label, value);
+    r.spec.kind = FieldKind::Spin;
+    r.spec.companionName = companionName;
+    r.spec.ticks = ticks;
+    r.spec.range = range;
+    r.spec.suffix = suffix;
+    r.checked = shown;
+    return r;
+}
+
+template <typename F>
+FieldRecord<F> checkField(const char *name, const QString &caption, bool F::*member)
+{
+    FieldRecord<F> r;
+    r.spec.kind = FieldKind::Check;
+    r.spec.objectName = name;
+    r.spec.label = caption;
+    r.checked = member;
+    return r;
+}
+
+// A group of radio buttons standing for the values of an enum member; a value no button stands
+// for leaves every button unselected.
+template <typename F, typename E>
+FieldRecord<F> radioGroup(const char *groupName, const QString &title, std::vector<RadioChoice> choices, E F::*member)
+{
+    FieldRecord<F> r;
+    r.spec.kind = FieldKind::Radios;
+    r.spec.objectName = groupName;
+    r.spec.label = title;
+    r.spec.choices = std::move(choices);
+    r.selected = [member](const F &f) { return static_cast<int>(f.*member); };
+    r.select = [member](F &f, int value) { f.*member = static_cast<E>(value); };
+    return r;
+}
+
+// A colour sample with its button "..." and companion box.
+template <typename F>
+FieldRecord<F> colourField(const char *sampleName, const char *buttonName, const QString &label, Rgb F::*colour,
+                           const char *companionName, bool F::*shown, CompanionTicks ticks)
+{
+    FieldRecord<F> r;
+    r.spec.kind = FieldKind::Colour;
+    r.spec.objectName = sampleName;
+    r.spec.colourButtonName = buttonName;
+    r.spec.label = label;
+    r.spec.companionName = companionName;
+    r.spec.ticks = ticks;
+    r.colour = colour;
+    r.checked = shown;
+    return r;
+}

@@ -1,0 +1,244 @@
+#include "dialogs/record_dialog.h"
+
+#include "dialogs/dialog_parts.h"
+#include "dialogs/multimedia_generators.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString nameOf(const char *objectName)
+{
+    return QString::fromUtf8(objectName);
+}
+
+// A companion box: no caption of its own, it gates the value beside it.
+QCheckBox *companionBox(QWidget *parent, const char *objectName)
+{
+    auto *box = new QCheckBox(parent);
+    box->setObjectName(nameOf(objectName));
+    return box;
+}
+
+// A control with what follows it on its row (a browse button, a unit), as one cell.
+QWidget *rowOf(QWidget *parent, QWidget *control, QWidget *after)
+{
+    auto *row = new QWidget(parent);
+    control->setParent(row);
+    after->setParent(row);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(control, 1);
+    layout->addWidget(after);
+    return row;
+}
+
+} // namespace
+
+RecordDialogBase::RecordDialogBase(QWidget *parent, DocumentSource documents, const char *objectName,
+                                   const QString &caption)
+    : ElementDialog(parent, std::move(documents), objectName, caption)
+{
+    auto *layout = new QVBoxLayout(this);
+    m_grid = new QGridLayout;
+    m_grid->setColumnStretch(1, 1);
+    layout->addLayout(m_grid);
+    m_extraButtons = new QHBoxLayout;
+    layout->addLayout(m_extraButtons);
+}
+
+BuiltField RecordDialogBase::addField(const FieldSpec &spec)
+{
+    BuiltField built;
+    QWidget *control = nullptr; // what stands in the grid's middle column
+    switch (spec.kind) {
+    case FieldKind::Text: {
+        built.edit = new QLineEdit(this);
+        built.edit->setObjectName(nameOf(spec.objectName));
+        setHint(built.edit, spec.hint);
+        control = built.edit;
+        if (spec.browseName) {
+            auto *browse = new BrowseButton(built.edit, spec.browseFilter);
+            browse->setObjectName(nameOf(spec.browseName));
+            setHint(browse, spec.browseHint);
+            control = rowOf(this, built.edit, browse);
+        }
+        break;
+    }
+    case FieldKind::Memo:
+        built.memo = new QPlainTextEdit(this);
+        built.memo->setObjectName(nameOf(spec.objectName));
+        built.memo->setTabChangesFocus(true);
+        built.memo->setMinimumHeight(80);
+        setHint(built.memo, spec.hint);
+        control = built.memo;
+        break;
+    case FieldKind::Combo:
+        built.combo = listComboBox(this, spec.objectName, spec.items);
+        if (spec.digitFilter)
+            installDigitFilter(built.combo->lineEdit());
+        setHint(built.combo, spec.hint);
+        control = built.combo;
+        break;
+    case FieldKind::Spin:
+        built.spin = new SpinField(spec.range, spec.digitFilter ? SpinFilter::Digits : SpinFilter::Numeric, this);
+        built.spin->setObjectName(nameOf(spec.objectName));
+        setHint(built.spin, spec.hint);
+        control = built.spin;
+        if (!spec.suffix.isEmpty())
+            control = rowOf(this, built.spin, new QLabel(spec.suffix));
+        if (spec.companionName) {
+            built.box = companionBox(this, spec.companionName);
+            if (spec.ticks != CompanionTicks::Never)
+                built.spin->setCompanion(built.box, spec.ticks == CompanionTicks::OnChangeOrClick);
+        }
+        break;
+    case FieldKind::Check:
+        built.box = new QCheckBox(spec.label, this);
+        built.box->setObjectName(nameOf(spec.objectName));
+        setHint(built.box, spec.hint);
+        control = built.box;
+        break;
+    case FieldKind::Radios: {
+        auto *group = new QGroupBox(spec.label, this);
+        if (spec.objectName)
+            group->setObjectName(nameOf(spec.objectName));
+        setHint(group, spec.hint);
+        auto *row = new QHBoxLayout(group);
+        for (const RadioChoice &choice : spec.choices) {
+            auto *button = new QRadioButton(choice.caption, group);
+            button->setObjectName(nameOf(choice.objectName));
+            setHint(button, choice.hint);
+            row->addWidget(button);
+            built.radios.push_back(button);
+        }
+        row->addStretch();
+        m_grid->addWidget(group, m_grid->rowCount(), 0, 1, 3);
+        return built;
+    }
+    case FieldKind::Colour: {
+        built.sample = new ColourSample(this);
+        built.sample->setObjectName(nameOf(spec.objectName));
+        auto *button = new ColourButton(built.sample);
+        button->setObjectName(nameOf(spec.colourButtonName));
+        setHint(button, spec.hint);
+        control = rowOf(this, built.sample, button);
+        if (spec.companionName) {
+            built.box = companionBox(this, spec.companionName);
+            QCheckBox *box = built.box;
+            if (spec.ticks == CompanionTicks::OnClick) // after the colour dialog closes, whatever its answer
+                connect(button, &QPushButton::clicked, box, [box] { box->setChecked(true); });
+            else if (spec.ticks == CompanionTicks::OnChangeOrClick)
+                connect(button, &ColourButton::colourChosen, box, [box] { box->setChecked(true); });
+        }
+        break;
+    }
+    }
+
+    int row = m_grid->rowCount();
+    if (spec.sharesPreviousRow && m_previousRow >= 0) {
+        row = m_previousRow; // the same cell; the dialog shows one of the two
+    } else if (spec.kind != FieldKind::Check && !spec.label.isEmpty()) {
+        auto *label = new QLabel(spec.label, this);
+        label->setBuddy(built.memo ? static_cast<QWidget *>(built.memo) : control);
+        m_grid->addWidget(label, row, 0, spec.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
+    }
+    m_grid->addWidget(control, row, 1);
+    if (built.box && spec.kind != FieldKind::Check)
+        m_grid->addWidget(built.box, row, 2);
+    m_previousRow = row;
+    return built;
+}
+
+void RecordDialogBase::addButtons(const DialogButtons &buttons, std::function<void()> insert)
+{
+    m_insert = dialogButton(this, buttons.insertName, buttons.insertCaption, buttons.insertHint);
+    m_back = dialogButton(this, buttons.backName, buttons.backCaption, buttons.backHint);
+    connect(m_insert, &QPushButton::clicked, this, std::move(insert));
+    connect(m_back, &QPushButton::clicked, this, &QDialog::reject);
+    m_extraButtons->addStretch();
+    m_extraButtons->addWidget(m_insert);
+    m_extraButtons->addWidget(m_back);
+    setMinimumWidth(360);
+}
+
+QString RecordDialogBase::textOf(const BuiltField &field)
+{
+    if (field.edit)
+        return field.edit->text();
+    if (field.combo)
+        return field.combo->currentText();
+    if (field.spin)
+        return field.spin->value();
+    return {};
+}
+
+void RecordDialogBase::setTextOf(const BuiltField &field, const QString &text)
+{
+    if (field.edit)
+        field.edit->setText(text);
+    else if (field.combo)
+        field.combo->setEditText(text);
+    else if (field.spin)
+        field.spin->setValue(text);
+}
+
+int RecordDialogBase::selectedValue(const BuiltField &field, const FieldSpec &spec, int unchanged)
+{
+    for (std::size_t i = 0; i < field.radios.size(); ++i)
+        if (field.radios[i]->isChecked())
+            return spec.choices[i].value;
+    return unchanged;
+}
+
+void RecordDialogBase::selectValue(const BuiltField &field, const FieldSpec &spec, int value)
+{
+    for (std::size_t i = 0; i < field.radios.size(); ++i) {
+        field.radios[i]->setAutoExclusive(false); // lets every button be unselected
+        field.radios[i]->setChecked(spec.choices[i].value == value);
+        field.radios[i]->setAutoExclusive(true);
+    }
+}
+
+Rgb RecordDialogBase::colourOf(const BuiltField &field)
+{
+    return field.sample ? field.sample->colour() : Rgb{};
+}
+
+void RecordDialogBase::setColourOf(const BuiltField &field, const Rgb &colour)
+{
+    if (field.sample)
+        field.sample->setColour(colour);
+}
+
+QStringList RecordDialogBase::linesOf(const BuiltField &field)
+{
+    return field.memo ? memoLines(field.memo->toPlainText()) : QStringList();
+}
+
+void RecordDialogBase::setLinesOf(const BuiltField &field, const QStringList &lines)
+{
+    if (field.memo)
+        field.memo->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+bool RecordDialogBase::checkedOf(const BuiltField &field)
+{
+    return field.box && field.box->isChecked();
+}
+
+void RecordDialogBase::setCheckedOf(const BuiltField &field, bool checked)
+{
+    if (field.box)
+        field.box->setChecked(checked);
+}
