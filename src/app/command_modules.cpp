@@ -2,6 +2,7 @@
 
 #include "app/options_form.h"
 #include "commands/tag_commands.h"
+#include "css/style_commands.h"
 #include "dialogs/element_dialogs.h"
 #include "files/file_commands.h"
 
@@ -13,4 +14,5 @@ void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
     registerOptionsCommand(mainForm, registry);
     registerTagCommands(mainForm, registry);
     registerElementDialogs(mainForm, registry);
+    registerStyleCommands(mainForm, registry);
 }

@@ -127,6 +127,13 @@ std::vector<DirectCommand> buildCatalogue()
         {"clear_leftClick", text("<br clear=left>")},
         {"clear_rightClick", text("<br clear=right>")},
         {"clear_allClick", text("<br clear=all>")},
+        // Palette "Styl" (the menu item "Style" runs its STYLE)
+        {"ToolButton_Styl_SPANClick", Edit().insert(QStringLiteral("<span style=\"\"></span>")).left(9)},
+        {"ToolButton_Styl_STYLEClick", Edit()
+                                           .insert(QStringLiteral("<style type=\"text/css\">") + kBreak + kBreak)
+                                           .insert(QStringLiteral("</style>"))
+                                           .left(8)
+                                           .up(1)},
         // Palette "Seznamy"
         {"ToolButton_Seznamy_DLClick", pair("dl")},
         {"ToolButton_Seznamy_OLClick", pair("ol")},

@@ -150,3 +150,11 @@ QString cssStyleFilePath(const QString &projectFolder, const QString &name)
         throw VelinorError::cannotCreate(path);
     return path;
 }
+
+QString emptyStyleRule(const QString &selector, const QString &className)
+{
+    QString rule = selector;
+    if (!className.isEmpty())
+        rule += QLatin1Char('.') + className;
+    return rule + QStringLiteral("{}");
+}

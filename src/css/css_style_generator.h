@@ -90,3 +90,7 @@ QString cssStyleText(const CssStyleFields &fields);
 // Where a style named `name` is stored: "<projectFolder>/<name>.css". A name holding "/", "\" or
 // ".." would place the file elsewhere and raises "Cannot create file %s" with that path.
 QString cssStyleFilePath(const QString &projectFolder, const QString &name);
+
+// The empty rule of the Styl tab's "  CSS >>": the selector, "." and the class when there is one,
+// then "{}"; both texts as typed ("p" and "nadpis" give "p.nadpis{}", two empty texts "{}").
+QString emptyStyleRule(const QString &selector, const QString &className);

@@ -273,7 +273,7 @@ void TestCommands::everyControl_data()
     menuLauncher("Odkaz1");
     menuLauncher("EMail");
     menuLauncher("Script");
-    menuLauncher("Style");
+    menu("Style", "a<style type=\"text/css\">\n|\n</style>b");
     menuLauncher("BGSound");
     menuLauncher("Vodorovnacara");
     menuLauncher("Odstavec");
@@ -340,6 +340,8 @@ void TestCommands::everyControl_data()
     // Menus "Nástroje", "Úpravy", "Nápověda" and the main toolbar
     menuLauncher("EditorTabulky1");
     menuLauncher("Pocitadlo");
+    menuLauncher("EditorCSSstyl1");
+    menuLauncher("Editorwebgalerie1");
     row("Galerie_Php", Place::Menu, Outcome::Example, "galerie.php");
     row("Ak_Cas", Place::Menu, Outcome::Example, "ak_cas.htm");
     row("Cas_na_strance", Place::Menu, Outcome::Example, "delka_pobytu.htm");
@@ -387,6 +389,12 @@ void TestCommands::everyControl_data()
     buttonLauncher("ToolButton_Odkazy_A");
     button("ToolButton_Odkazy_LOCAL", "a<a href=\"#kap1\">|</a>b");
     button("ToolButton_Odkazy_NAME", "a<a name=\"kap1\">|</a>b");
+    // Palette "Styl" (both rule edits empty)
+    button("ToolButton_Styl_SPAN", "a<span style=\"|\"></span>b");
+    button("ToolButton_Styl_STYLE", "a<style type=\"text/css\">\n|\n</style>b");
+    buttonLauncher("ToolButton_Styl_LINK");
+    buttonLauncher("ToolButton_Styl_CSS");
+    button("ToolButton_Styl_OwnCSS", "a{}|b");
     // Palette "Seznamy"
     button("ToolButton_Seznamy_DL", "a<dl>|</dl>b");
     button("ToolButton_Seznamy_OL", "a<ol>|</ol>b");
@@ -605,6 +613,10 @@ void TestCommands::insertionThenTyping_data()
                                                   << "<!-- pozor| -->";
     QTest::newRow("TABLE over a selection across lines") << "{ab\ncd}" << "TabulkaClick" << "z"
                                                          << "<table>\nz|\n</table>";
+    QTest::newRow("SPAN replaces the selection, caret in the style") << "a{bc}d" << "ToolButton_Styl_SPANClick"
+                                                                     << "color:red" << "a<span style=\"color:red|\"></span>d";
+    QTest::newRow("STYLE: start of the empty middle line") << "|" << "ToolButton_Styl_STYLEClick" << "p{}"
+                                                           << "<style type=\"text/css\">\np{}|\n</style>";
     QTest::newRow("alignment: LEFT in capitals, caret inside") << "|" << "ToolButton_FastPaste_leftClick" << "z"
                                                                << "<div align = LEFT>\nz|\n</div>";
 }

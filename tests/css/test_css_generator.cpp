@@ -34,6 +34,7 @@ private slots:
     void everyPropertyInOrder();
     void filePath_data();
     void filePath();
+    void emptyRule();
 };
 
 void TestCssGenerator::styleText_data()
@@ -193,6 +194,16 @@ void TestCssGenerator::filePath()
         QVERIFY2(!accepted, "a plain name was refused");
         QCOMPARE(error.message(), "Cannot create file " + expected);
     }
+}
+
+void TestCssGenerator::emptyRule()
+{
+    QCOMPARE(emptyStyleRule("p", "nadpis"), "p.nadpis{}");
+    QCOMPARE(emptyStyleRule("p", ""), "p{}");
+    QCOMPARE(emptyStyleRule("", "nadpis"), ".nadpis{}");
+    QCOMPARE(emptyStyleRule("", ""), "{}");
+    QCOMPARE(emptyStyleRule("p", ".x"), "p..x{}");
+    QCOMPARE(emptyStyleRule(" h1 ", " a"), " h1 . a{}");
 }
 
 QTEST_GUILESS_MAIN(TestCssGenerator)
