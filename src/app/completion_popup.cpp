@@ -54,6 +54,7 @@ CompletionPopup::CompletionPopup(SyntaxEdit *editor) : QFrame(editor, Qt::Popup)
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Text, kEntryColour); // the selection keeps the desktop's colours
     m_list->setPalette(palette);
+    m_list->setAttribute(Qt::WA_InputMethodEnabled); // composed letters reach the filter below
     m_list->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemActivated, this, &CompletionPopup::chooseCurrent);
 
@@ -134,6 +135,13 @@ void CompletionPopup::chooseCurrent()
 
 bool CompletionPopup::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_list && event->type() == QEvent::InputMethod) {
+        // A letter composed from a dead key (ˇ then c) is text for the editor like any other.
+        QApplication::sendEvent(m_editor, event);
+        if (!fill())
+            hide();
+        return true;
+    }
     if (watched != m_list || event->type() != QEvent::KeyPress)
         return QFrame::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

@@ -17,6 +17,7 @@
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
@@ -409,6 +410,17 @@ void TestShell::completionListLooksAndTypes()
         tags << list->topLevelItem(i)->text(1);
     QCOMPARE(tags, (QStringList{QStringLiteral("text"), QStringLiteral("text"), QStringLiteral("textarea"),
                                 QStringLiteral("textarea")}));
+
+    // A composed letter (a dead key, then the letter) is typed too.
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("š"));
+    QApplication::sendEvent(list, &composed);
+    QCOMPARE(editor->line(0), QStringLiteral("<texš"));
+    QVERIFY(!popup->isVisible()); // no tag starts so
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QCOMPARE(editor->line(0), QStringLiteral("<tex"));
+    child->showCompletionList();
+    QVERIFY(popup->isVisible());
 
     // Down twice and Enter: "<textarea >" replaces "<tex", and one undo brings the word back.
     QTest::keyClick(list, Qt::Key_Down);
