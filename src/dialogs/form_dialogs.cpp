@@ -11,6 +11,8 @@ FieldRecord<F> formSpin(const char *name, const QString &label, QString F::*valu
     return spinField(name, label, value, box, shown, CompanionTicks::OnChangeOrClick).digits();
 }
 
+} // namespace
+
 DialogRecord<FormFields> formRecord()
 {
     using F = FormFields;
@@ -83,26 +85,4 @@ DialogRecord<TextareaFields> textareaRecord()
                     .hint(QStringLiteral("Určuje, zda bude textové pole pouze pro čtení|")),
             },
             [](const F &f) { return textareaEdit(f); }};
-}
-
-} // namespace
-
-TForm_Form::TForm_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), formRecord())
-{
-}
-
-TElForm_Form::TElForm_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), inputRecord())
-{
-}
-
-TSelect_Form::TSelect_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), selectRecord())
-{
-}
-
-TTextarea_Form::TTextarea_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), textareaRecord())
-{
 }

@@ -4,29 +4,17 @@
 #include "dialogs/record_dialog.h"
 
 // "Formulář": a form element with an empty line for its content.
-class TForm_Form : public RecordDialog<FormFields>
-{
-public:
-    TForm_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<FormFields> formRecord();
+using TForm_Form = DeclaredDialog<FormFields, formRecord>;
 
 // "Element formuláře": an input element of a chosen type.
-class TElForm_Form : public RecordDialog<InputFields>
-{
-public:
-    TElForm_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<InputFields> inputRecord();
+using TElForm_Form = DeclaredDialog<InputFields, inputRecord>;
 
 // "SELECT": a select element with an empty line for its options.
-class TSelect_Form : public RecordDialog<SelectFields>
-{
-public:
-    TSelect_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<SelectFields> selectRecord();
+using TSelect_Form = DeclaredDialog<SelectFields, selectRecord>;
 
 // "TEXTAREA": a textarea element with an empty line for its text.
-class TTextarea_Form : public RecordDialog<TextareaFields>
-{
-public:
-    TTextarea_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<TextareaFields> textareaRecord();
+using TTextarea_Form = DeclaredDialog<TextareaFields, textareaRecord>;

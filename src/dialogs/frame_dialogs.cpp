@@ -24,6 +24,8 @@ std::vector<FieldRecord<F>> scrollAndBorderGroups()
     };
 }
 
+} // namespace
+
 DialogRecord<FramesetFields> framesetRecord()
 {
     using F = FramesetFields;
@@ -46,6 +48,8 @@ DialogRecord<FramesetFields> framesetRecord()
     record.buttons.insertHint = QStringLiteral("Vložit| ");
     return record;
 }
+
+namespace {
 
 // The frame and the inline frame: the same fields, another tag, filter, spin filter and path form.
 DialogRecord<FrameFields> frameRecord(const char *objectName, const QString &caption, const QString &tag,
@@ -91,21 +95,14 @@ DialogRecord<FrameFields> frameRecord(const char *objectName, const QString &cap
 
 } // namespace
 
-TFrame_Form::TFrame_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), framesetRecord())
+DialogRecord<FrameFields> defFrameRecord()
 {
+    return frameRecord("TDefFrame_Form", QStringLiteral("Jednotlivý rámec"), QStringLiteral("frame"), QString(), true,
+                       FrameFields::PathForm::None);
 }
 
-TDefFrame_Form::TDefFrame_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents),
-                   frameRecord("TDefFrame_Form", QStringLiteral("Jednotlivý rámec"), QStringLiteral("frame"), QString(),
-                               true, FrameFields::PathForm::None))
+DialogRecord<FrameFields> iframeRecord()
 {
-}
-
-TIFRAME_Form::TIFRAME_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents),
-                   frameRecord("TIFRAME_Form", QStringLiteral("IFRAME"), QStringLiteral("iframe"),
-                               QStringLiteral("HTML soubory (*.html *.htm)"), false, FrameFields::PathForm::Relative))
-{
+    return frameRecord("TIFRAME_Form", QStringLiteral("IFRAME"), QStringLiteral("iframe"),
+                       QStringLiteral("HTML soubory (*.html *.htm)"), false, FrameFields::PathForm::Relative);
 }

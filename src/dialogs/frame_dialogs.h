@@ -4,22 +4,13 @@
 #include "dialogs/record_dialog.h"
 
 // "Rámce": a frameset with an empty line for its frames.
-class TFrame_Form : public RecordDialog<FramesetFields>
-{
-public:
-    TFrame_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<FramesetFields> framesetRecord();
+using TFrame_Form = DeclaredDialog<FramesetFields, framesetRecord>;
 
 // "Jednotlivý rámec": one frame element; neither path form is selected at first.
-class TDefFrame_Form : public RecordDialog<FrameFields>
-{
-public:
-    TDefFrame_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<FrameFields> defFrameRecord();
+using TDefFrame_Form = DeclaredDialog<FrameFields, defFrameRecord>;
 
 // "IFRAME": an inline frame's start tag; the path is relative at first.
-class TIFRAME_Form : public RecordDialog<FrameFields>
-{
-public:
-    TIFRAME_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<FrameFields> iframeRecord();
+using TIFRAME_Form = DeclaredDialog<FrameFields, iframeRecord>;

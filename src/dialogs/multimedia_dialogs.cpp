@@ -1,7 +1,5 @@
 #include "dialogs/multimedia_dialogs.h"
 
-namespace {
-
 DialogRecord<MarqueeFields> marqueeRecord()
 {
     using F = MarqueeFields;
@@ -79,26 +77,4 @@ DialogRecord<VideoFields> videoRecord()
         [](const F &f) { return videoEdit(f); }};
     record.buttons.insertName = "Vloz_Button";
     return record;
-}
-
-} // namespace
-
-TMARQUEE_Form::TMARQUEE_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), marqueeRecord())
-{
-}
-
-TEMBED_Form::TEMBED_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), embedRecord())
-{
-}
-
-TSound_Form::TSound_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), soundRecord())
-{
-}
-
-TVideo_Form::TVideo_Form(QWidget *parent, DocumentSource documents)
-    : RecordDialog(parent, std::move(documents), videoRecord())
-{
 }

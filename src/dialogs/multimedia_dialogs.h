@@ -4,30 +4,18 @@
 #include "dialogs/record_dialog.h"
 
 // "MARQUEE": scrolling text; the colour button ticks its box even when its dialog is cancelled.
-class TMARQUEE_Form : public RecordDialog<MarqueeFields>
-{
-public:
-    TMARQUEE_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<MarqueeFields> marqueeRecord();
+using TMARQUEE_Form = DeclaredDialog<MarqueeFields, marqueeRecord>;
 
 // "EMBED": a plug-in object with free parameters, one per memo line.
-class TEMBED_Form : public RecordDialog<EmbedFields>
-{
-public:
-    TEMBED_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<EmbedFields> embedRecord();
+using TEMBED_Form = DeclaredDialog<EmbedFields, embedRecord>;
 
 // "Zvuk": background sound.
-class TSound_Form : public RecordDialog<SoundFields>
-{
-public:
-    TSound_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<SoundFields> soundRecord();
+using TSound_Form = DeclaredDialog<SoundFields, soundRecord>;
 
 // "VIDEO": an image element that plays a video. Its repetition field can be typed into and
 // stepped; its box, ticked by the user, decides whether it is written.
-class TVideo_Form : public RecordDialog<VideoFields>
-{
-public:
-    TVideo_Form(QWidget *parent, DocumentSource documents);
-};
+DialogRecord<VideoFields> videoRecord();
+using TVideo_Form = DeclaredDialog<VideoFields, videoRecord>;

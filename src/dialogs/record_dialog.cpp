@@ -30,16 +30,20 @@ QCheckBox *companionBox(QWidget *parent, const char *objectName)
     return box;
 }
 
-// A control with what follows it on its row (a browse button, a unit), as one cell.
-QWidget *rowOf(QWidget *parent, QWidget *control, QWidget *after)
+// A control with what follows it on its row (a browse button, a unit), as one cell. A control of
+// fixed size (a colour sample) keeps its button beside it.
+enum class Widen { Control, Nothing };
+QWidget *rowOf(QWidget *parent, QWidget *control, QWidget *after, Widen widen = Widen::Control)
 {
     auto *row = new QWidget(parent);
     control->setParent(row);
     after->setParent(row);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(control, 1);
+    layout->addWidget(control, widen == Widen::Control ? 1 : 0);
     layout->addWidget(after);
+    if (widen == Widen::Nothing)
+        layout->addStretch();
     return row;
 }
 
@@ -132,7 +136,7 @@ BuiltField RecordDialogBase::addField(const FieldSpec &spec)
         auto *button = new ColourButton(built.sample);
         button->setObjectName(nameOf(spec.colourButtonName));
         setHint(button, spec.hint);
-        control = rowOf(this, built.sample, button);
+        control = rowOf(this, built.sample, button, Widen::Nothing);
         if (spec.companionName) {
             built.box = companionBox(this, spec.companionName);
             QCheckBox *box = built.box;

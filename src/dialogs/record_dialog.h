@@ -162,3 +162,14 @@ private:
     DialogRecord<Fields> m_record;
     std::vector<BuiltField> m_built;
 };
+
+// A dialog that is nothing but its record: `using TForm_Form = DeclaredDialog<FormFields, formRecord>;`
+template <typename Fields, DialogRecord<Fields> (*record)()>
+class DeclaredDialog : public RecordDialog<Fields>
+{
+public:
+    DeclaredDialog(QWidget *parent, DocumentSource documents)
+        : RecordDialog<Fields>(parent, std::move(documents), record())
+    {
+    }
+};
