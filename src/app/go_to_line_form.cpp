@@ -36,6 +36,12 @@ TGoToLineNumberForm::TGoToLineNumberForm(QWidget *parent) : QDialog(parent)
     layout->addWidget(Edit_LineNumber);
     layout->addLayout(buttons);
 
+    // Wide enough for the whole caption beside the title bar's icon and buttons, which a window manager
+    // draws in a bold font of about the dialog's size.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    setMinimumWidth(QFontMetrics(captionFont).horizontalAdvance(windowTitle()) + 150);
+
     Edit_LineNumber->installEventFilter(this);
     connect(Edit_LineNumber, &QLineEdit::textChanged, this,
             [this](const QString &text) { OK_button->setEnabled(!text.isEmpty()); });
