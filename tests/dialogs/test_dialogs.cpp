@@ -959,6 +959,9 @@ void TestDialogs::noActiveDocument_data()
     QTest::newRow("hyperlink") << "ToolButton_Odkazy_A" << FieldValues{{"FormHTTPOdkaz_Edit_Adresa", "a.html"}};
     QTest::newRow("e-mail") << "ToolButton_FastPaste_MailTo" << FieldValues{{"EMail_ComboBox", "eva@example.cz"}};
     QTest::newRow("stylesheet link") << "ToolButton_Styl_LINK" << FieldValues{{"Link_Edit", "styl.css"}};
+    QTest::newRow("form") << "ToolButton_Formulare_FORM" << FieldValues{{"Akce_Edit", "send.php"}, {"Metoda_ComboBox", "post"}};
+    QTest::newRow("list builder") << "ToolButton_Seznamy_SEZNAM" << FieldValues{{"Edit_PocHodnota", "4"}};
+    QTest::newRow("inline frame") << "ToolButton_Ramce_IFRAME" << FieldValues{{"Cesta_Edit", "menu.html"}};
 }
 
 void TestDialogs::noActiveDocument()
@@ -974,9 +977,11 @@ void TestDialogs::noActiveDocument()
         bool openAfterInsert = false;
         FieldValues kept;
         bool reported = false;
+        bool hasButtons = false;
     } seen;
     QVERIFY(shell.run(control, [&](QWidget *modal) {
         setFields(modal, values);
+        seen.hasButtons = insertButton(modal) && backButton(modal);
         seen.reported = !reportedBy([modal] {
                              if (QPushButton *insert = insertButton(modal))
                                  insert->click();
@@ -992,6 +997,7 @@ void TestDialogs::noActiveDocument()
         if (QPushButton *back = backButton(modal))
             back->click();
     }));
+    QVERIFY(seen.hasButtons);
     QVERIFY(seen.openAfterInsert);
     QVERIFY(!seen.reported); // no message
     QCOMPARE(seen.kept, values);
