@@ -2,6 +2,7 @@
 
 #include "app/command_registry.h"
 #include "app/main_form.h"
+#include "css/css_form.h"
 #include "css/css_style_generator.h"
 #include "editor/edit.h"
 #include "editor/syntax_edit.h"
@@ -27,10 +28,17 @@ void ToolButton_Styl_OwnCSSClick(TMainForm &mainForm)
     apply(Edit().insert(rule), *editor);
 }
 
+void EditorCSSstyl1Click(TMainForm &mainForm)
+{
+    TCSS_Form editor(mainForm);
+    editor.exec();
+}
+
 } // namespace
 
 void registerStyleCommands(TMainForm &mainForm, CommandRegistry &registry)
 {
     TMainForm *form = &mainForm;
     registry.add(QStringLiteral("ToolButton_Styl_OwnCSSClick"), [form] { ToolButton_Styl_OwnCSSClick(*form); });
+    registry.add(QStringLiteral("EditorCSSstyl1Click"), [form] { EditorCSSstyl1Click(*form); });
 }
