@@ -5,6 +5,7 @@
 #include "css/style_commands.h"
 #include "dialogs/element_dialogs.h"
 #include "files/file_commands.h"
+#include "tools/tool_commands.h"
 
 // One line per subsystem.
 
@@ -15,4 +16,5 @@ void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
     registerTagCommands(mainForm, registry);
     registerElementDialogs(mainForm, registry);
     registerStyleCommands(mainForm, registry);
+    registerToolCommands(mainForm, registry);
 }

@@ -156,6 +156,7 @@ const std::vector<MenuEntry> &mainMenuLayout()
             item("Editacebarvy", "Editace &barvy", "EditacebarvyClick"),
             item("Vbrbarvy1", "&Výběr barvy ...", "Alt+C", "", "Vbrbarvy1Click"),
             item("Kapatko", "&Kapátko", "KapatkoClick"),
+            item("Prevodcisla", "Převod čí&sla ...", "PrevodcislaClick"),
             separator(),
             item("Vypocet", "K&alkulačka", "",
                  "Kalkulačka - program využívá kalkulačky včleněné do systému", "VypocetClick"),

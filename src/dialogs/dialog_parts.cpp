@@ -77,25 +77,28 @@ bool isShortcutChord(const QKeyEvent *key)
 class DigitFilter : public QObject
 {
 public:
-    using QObject::QObject;
+    DigitFilter(QObject *parent, FilterSpace space) : QObject(parent), m_space(space) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            if (!isShortcutChord(key) && !key->text().isEmpty() && !digitFilterAccepts(key->text().at(0)))
+            if (!isShortcutChord(key) && !key->text().isEmpty() && !digitFilterAccepts(key->text().at(0), m_space))
                 return true; // dropped without a message
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    FilterSpace m_space;
 };
 
 } // namespace
 
-void installDigitFilter(QLineEdit *edit)
+void installDigitFilter(QLineEdit *edit, FilterSpace space)
 {
-    edit->installEventFilter(new DigitFilter(edit));
+    edit->installEventFilter(new DigitFilter(edit, space));
 }
 
 // ---- up-down ------------------------------------------------------------------------------------

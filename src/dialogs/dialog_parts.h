@@ -39,7 +39,7 @@ NumberEdit numberEdit(QWidget *parent, const char *editName, const char *upDownN
 
 // The digit filter on a line edit (or an editable combo box's edit): typed characters other than
 // digits and control characters are dropped while the field has the focus. Pasting is not filtered.
-void installDigitFilter(QLineEdit *edit);
+void installDigitFilter(QLineEdit *edit, FilterSpace space = FilterSpace::Dropped);
 
 // An up-down bound to a number edit: its arrows and the Up/Down keys in the edit step the edit's
 // integer by one within [minimum, maximum]. A text that is not an integer is reported through the

@@ -20,9 +20,9 @@ int stepped(int value, int steps, qint64 minimum, qint64 maximum)
 
 } // namespace
 
-bool digitFilterAccepts(QChar typed)
+bool digitFilterAccepts(QChar typed, FilterSpace space)
 {
-    return typed.unicode() < 32 || isDigit(typed);
+    return typed.unicode() < 32 || isDigit(typed) || (space == FilterSpace::Accepted && typed == QLatin1Char(' '));
 }
 
 QString upDownStep(const QString &text, int steps, int minimum, int maximum)

@@ -7,7 +7,9 @@
 
 // The digit filter: a typed control character (Backspace, Ctrl+C, Ctrl+V, Ctrl+X) or digit 0-9
 // passes; any other typed character is dropped without a message. Pasted text is not filtered.
-bool digitFilterAccepts(QChar typed);
+// Some fields (the number conversion tool's) let the space through as well.
+enum class FilterSpace { Dropped, Accepted };
+bool digitFilterAccepts(QChar typed, FilterSpace space = FilterSpace::Dropped);
 
 // An up-down bound to a number edit: the edit's integer plus `steps`, kept within
 // [minimum, maximum], written back in decimal. Raises "'%s' is not a valid integer value" when the
