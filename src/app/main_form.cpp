@@ -355,7 +355,19 @@ TChildForm *TMainForm::openDocument(const QString &path, const QString &caption,
     }
     child->editor()->setFocus();
     AktualizujStavovyRadek(child);
+    if (child->editor()->loadedNulBytes() > 0)
+        warnAboutNulBytes(caption);
     return child;
+}
+
+void TMainForm::warnAboutNulBytes(const QString &caption)
+{
+    // A text file holds no NUL bytes; a binary or UTF-16 file without a byte-order mark does, and
+    // a plain save would change every one of them.
+    QMessageBox::warning(this, windowTitle(),
+                         QStringLiteral("Soubor %1 obsahuje nulové bajty (NUL), které textový soubor nemá "
+                                        "(binární soubor nebo jiné kódování).\n"
+                                        "Každý z nich ukončuje řádek; uložením se nahradí konci řádků.").arg(caption));
 }
 
 TChildForm *TMainForm::ActiveChild() const

@@ -53,6 +53,8 @@ public:
     // The save dialog, starting from the given name (or the name it last held); empty when cancelled.
     QString askSavePath(const QString &suggestedName);
     void reportSavedAsUtf8(const QString &path);
+    // An opened file held NUL bytes: saving it would write line breaks in their place.
+    void warnAboutNulBytes(const QString &caption);
 
     // The environment help (help/napoveda.html opened by the desktop).
     void NapovedakprostrediClick();

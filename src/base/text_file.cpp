@@ -4,12 +4,17 @@
 #include "base/velinor_error.h"
 #include "base/windows1250.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <array>
 #include <csignal>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -68,6 +73,7 @@ public:
     }
     // Valid, complete and not plain ASCII.
     bool isUtf8() const { return m_valid && m_pending == 0 && m_nonAscii; }
+    bool isAscii() const { return !m_nonAscii; }
 
 private:
     bool m_valid = true;
@@ -110,6 +116,7 @@ public:
                 endLine();
                 m_sawLF = true;
             } else if (c == 0) {
+                ++m_nulBytes;
                 if (m_nulEndsText)
                     m_ended = true;
                 else
@@ -139,6 +146,7 @@ public:
         result.lineCount = m_breaks + (m_lineOpen ? 1 : 0);
         result.longestLine = m_longest;
         result.encoding = m_encoding;
+        result.nulBytes = m_nulBytes;
         if (m_sawCR && !m_sawLF && !m_sawCRLF)
             result.lineBreak = LineBreak::CR;
         else if (m_sawLF && !m_sawCR && !m_sawCRLF)
@@ -181,6 +189,7 @@ private:
     bool m_nulEndsText;
     QByteArray m_out;
     int m_breaks = 0;
+    qint64 m_nulBytes = 0;
     int m_lineChars = 0;
     int m_longest = 0;
     bool m_lineOpen = false;
@@ -257,12 +266,151 @@ bool looksLikeUtf8(const QByteArray &bytes)
     return validator.isUtf8();
 }
 
+namespace {
+
+int byteOrderMarkSize(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: return 2;
+    case TextEncoding::Utf32LE:
+    case TextEncoding::Utf32BE: return 4;
+    case TextEncoding::Windows1250:
+    case TextEncoding::Utf8: break;
+    }
+    return 0;
+}
+
+std::optional<TextEncoding> encodingOfByteOrderMark(const QByteArray &head)
+{
+    // UTF-32LE first: its mark begins with the mark of UTF-16LE.
+    if (head.startsWith(QByteArrayLiteral("\xFF\xFE\x00\x00")))
+        return TextEncoding::Utf32LE;
+    if (head.startsWith(QByteArrayLiteral("\x00\x00\xFE\xFF")))
+        return TextEncoding::Utf32BE;
+    if (head.startsWith("\xFF\xFE"))
+        return TextEncoding::Utf16LE;
+    if (head.startsWith("\xFE\xFF"))
+        return TextEncoding::Utf16BE;
+    return std::nullopt;
+}
+
+bool declaresUtf8(const QByteArray &head)
+{
+    // An HTML meta charset (either form), an XML declaration or a CSS @charset rule.
+    static const QRegularExpression declaration(
+        QStringLiteral("charset\\s*=\\s*[\"']?\\s*utf-?8\\b"
+                       "|<\\?xml[^>]*\\bencoding\\s*=\\s*[\"']utf-?8[\"']"
+                       "|@charset\\s+[\"']utf-?8[\"']"),
+        QRegularExpression::CaseInsensitiveOption);
+    return declaration.match(QString::fromLatin1(head)).hasMatch();
+}
+
+QStringConverter::Encoding stringConverterEncoding(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf16LE: return QStringConverter::Utf16LE;
+    case TextEncoding::Utf16BE: return QStringConverter::Utf16BE;
+    case TextEncoding::Utf32LE: return QStringConverter::Utf32LE;
+    case TextEncoding::Utf32BE: return QStringConverter::Utf32BE;
+    case TextEncoding::Windows1250:
+    case TextEncoding::Utf8: break;
+    }
+    return QStringConverter::Utf8;
+}
+
+QByteArray byteOrderMark(TextEncoding encoding)
+{
+    QStringEncoder encoder(stringConverterEncoding(encoding), QStringConverter::Flag::ConvertInitialBom);
+    return encoder.encode(QString(QChar(0xFEFF)));
+}
+
+// Reads a text from a device in blocks: the encoding is decided first (a byte-order mark; else
+// UTF-8 when the bytes are UTF-8 with a non-ASCII byte, or plain ASCII declaring UTF-8; else
+// windows-1250), then the text is decoded into lines. `fail` is called when the device cannot be
+// read and must not return.
+SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &prepare, qint64 blockSize,
+                   const std::function<void()> &fail)
+{
+    blockSize = std::max<qint64>(1, blockSize);
+    auto readBlock = [&] {
+        QByteArray block = device.read(blockSize);
+        if (block.isEmpty() && !device.atEnd())
+            fail();
+        return block;
+    };
+    auto rewind = [&](qint64 position) {
+        if (!device.seek(position))
+            fail();
+    };
+
+    // Room for the decoded text: how many bytes of UTF-8 it can take at most.
+    qint64 size = 0;
+    std::optional<TextEncoding> encoding = encodingOfByteOrderMark(device.peek(4));
+    if (encoding) {
+        size = device.size() * 3 / 2;
+    } else {
+        constexpr qsizetype kDeclarationHead = 64 * 1024;
+        QByteArray head;
+        Utf8Validator validator;
+        const HighHalfUtf8 &table = highHalfUtf8();
+        qint64 windows1250Growth = 0; // extra bytes that decoding as windows-1250 would add
+        while (!device.atEnd()) {
+            const QByteArray block = readBlock();
+            validator.feed(block.constData(), block.size());
+            size += block.size();
+            if (head.size() < kDeclarationHead)
+                head.append(block.left(kDeclarationHead - head.size()));
+            for (char c : block)
+                if (static_cast<unsigned char>(c) >= 0x80)
+                    windows1250Growth += table.length[static_cast<unsigned char>(c) - 0x80] - 1;
+        }
+        const bool utf8 = validator.isUtf8() || (validator.isAscii() && declaresUtf8(head));
+        encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+        if (!utf8)
+            size += windows1250Growth;
+    }
+    if (prepare)
+        prepare(size);
+
+    rewind(byteOrderMarkSize(*encoding));
+    const bool marked = byteOrderMarkSize(*encoding) > 0;
+    LineSplitter splitter(marked ? TextEncoding::Utf8 : *encoding, sink);
+    std::optional<QStringDecoder> decoder;
+    if (marked) // the mark itself is skipped: any further U+FEFF is text
+        decoder.emplace(stringConverterEncoding(*encoding), QStringConverter::Flag::ConvertInitialBom);
+    QString highSurrogate; // a pair split between two blocks waits for its second half
+    auto feedCharacters = [&](QString text) {
+        text.prepend(highSurrogate);
+        highSurrogate.clear();
+        if (!text.isEmpty() && text.back().isHighSurrogate() && !device.atEnd()) {
+            highSurrogate = text.back();
+            text.chop(1);
+        }
+        const QByteArray utf8 = text.toUtf8();
+        splitter.feed(utf8.constData(), utf8.size());
+    };
+    while (!device.atEnd()) {
+        const QByteArray block = readBlock();
+        if (decoder)
+            feedCharacters(decoder->decode(block));
+        else
+            splitter.feed(block.constData(), block.size());
+    }
+    SplitText result = splitter.finish();
+    result.encoding = *encoding;
+    return result;
+}
+
+} // namespace
+
 SplitText splitFileBytes(const QByteArray &bytes)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
     QByteArray utf8;
-    LineSplitter splitter(looksLikeUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1250, appendTo(utf8));
-    splitter.feed(bytes.constData(), bytes.size());
-    SplitText result = splitter.finish();
+    SplitText result = readText(buffer, appendTo(utf8), {}, std::max<qsizetype>(1, bytes.size()), [] {});
     result.utf8 = std::move(utf8);
     return result;
 }
@@ -277,46 +425,15 @@ SplitText splitUtf8Text(const QByteArray &utf8)
     return result;
 }
 
-SplitText readTextFile(const QString &path, const TextSink &sink, const TextSizeHint &prepare)
+SplitText readTextFile(const QString &path, const TextSink &sink, const TextSizeHint &prepare, qint64 blockSize)
 {
-    // Two passes over the file, block by block, so that a large file is never held whole:
-    // the first decides the encoding, the second decodes.
-    constexpr qint64 kBlock = 4 << 20;
+    // Block by block, so that a large file is never held whole.
     QFile file(path);
     if (!openRegularFile(file))
         throw VelinorError::cannotOpen(path);
     // A small file gets a small buffer: each block read allocates the whole block.
-    const qint64 blockSize = std::clamp(file.size(), qint64(1), kBlock);
-    QByteArray block;
-    Utf8Validator validator;
-    const HighHalfUtf8 &table = highHalfUtf8();
-    qint64 size = 0;
-    qint64 windows1250Growth = 0; // extra bytes that decoding as windows-1250 would add
-    while (!file.atEnd()) {
-        block = file.read(blockSize);
-        if (block.isEmpty() && file.error() != QFileDevice::NoError)
-            throw VelinorError::cannotOpen(path);
-        validator.feed(block.constData(), block.size());
-        size += block.size();
-        for (char c : std::as_const(block))
-            if (static_cast<unsigned char>(c) >= 0x80)
-                windows1250Growth += table.length[static_cast<unsigned char>(c) - 0x80] - 1;
-    }
-    if (file.error() != QFileDevice::NoError || !file.seek(0))
-        throw VelinorError::cannotOpen(path);
-    const bool utf8 = validator.isUtf8();
-    if (prepare)
-        prepare(utf8 ? size : size + windows1250Growth);
-    LineSplitter splitter(utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1250, sink);
-    while (!file.atEnd()) {
-        block = file.read(blockSize);
-        if (block.isEmpty() && file.error() != QFileDevice::NoError)
-            throw VelinorError::cannotOpen(path);
-        splitter.feed(block.constData(), block.size());
-    }
-    if (file.error() != QFileDevice::NoError)
-        throw VelinorError::cannotOpen(path);
-    return splitter.finish();
+    blockSize = std::clamp(file.size(), qint64(1), blockSize);
+    return readText(file, sink, prepare, blockSize, [&path] { throw VelinorError::cannotOpen(path); });
 }
 
 SplitText loadTextFile(const QString &path)
@@ -357,6 +474,10 @@ EncodedText encodeLines(const char *utf8, qsizetype size, int lineCount, LineBre
     }
     encodeUtf8(utf8, size, lineCount, brk, result.bytes);
     result.bytes.append(brk);
+    if (byteOrderMarkSize(result.encoding) > 0) {
+        QStringEncoder encoder(stringConverterEncoding(result.encoding), QStringConverter::Flag::ConvertInitialBom);
+        result.bytes = byteOrderMark(result.encoding) + encoder.encode(QString::fromUtf8(result.bytes));
+    }
     return result;
 }
 

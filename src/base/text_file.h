@@ -9,14 +9,18 @@
 //
 // Loading splits the bytes into lines at CRLF, CR or LF; a NUL byte also ends a line; a final line
 // break makes no extra empty line. The line-break style is remembered: CR only, LF only, otherwise
-// CRLF. A file whose bytes are valid UTF-8 and contain a non-ASCII byte is UTF-8; any other file is
-// windows-1250, where every byte value comes back unchanged on save.
+// CRLF. The encoding:
+// - a UTF-16 or UTF-32 byte-order mark: that encoding, written back with the same mark;
+// - bytes that are valid UTF-8 and contain a non-ASCII byte: UTF-8;
+// - plain ASCII that declares UTF-8 (an HTML meta charset, an XML declaration, a CSS @charset): UTF-8,
+//   so that letters typed later are written the way the page says;
+// - anything else: windows-1250, where every byte value comes back unchanged on save.
 //
 // In memory a text is kept the way the editing component keeps it: UTF-8, lines joined by "\n",
 // with the number of lines alongside (an empty text may hold no line or one empty line).
 
 enum class LineBreak { CR, LF, CRLF };
-enum class TextEncoding { Windows1250, Utf8 };
+enum class TextEncoding { Windows1250, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
 
 struct SplitText
 {
@@ -25,6 +29,7 @@ struct SplitText
     int longestLine = 0;      // in characters
     LineBreak lineBreak = LineBreak::CRLF;
     TextEncoding encoding = TextEncoding::Windows1250;
+    qint64 nulBytes = 0;      // NUL bytes of an 8-bit file: each ended a line, and is saved as a break
 };
 
 // Whether the bytes are well-formed UTF-8 holding at least one non-ASCII character.
@@ -44,7 +49,10 @@ SplitText loadTextFile(const QString &path);
 // Before the first piece, `prepare` learns how many bytes of UTF-8 will come at most.
 using TextSink = std::function<void(const char *data, qsizetype size)>;
 using TextSizeHint = std::function<void(qint64 utf8Bytes)>;
-SplitText readTextFile(const QString &path, const TextSink &sink, const TextSizeHint &prepare = {});
+// The file is read `blockSize` bytes at a time.
+constexpr qint64 kReadBlockSize = 4 << 20;
+SplitText readTextFile(const QString &path, const TextSink &sink, const TextSizeHint &prepare = {},
+                       qint64 blockSize = kReadBlockSize);
 
 struct EncodedText
 {

@@ -496,6 +496,7 @@ void SyntaxEdit::loadFile(const QString &path)
 
     m_lineBreak = split.lineBreak;
     m_encoding = split.encoding;
+    m_loadedNulBytes = split.nulBytes;
     m_noLines = split.lineCount == 0;
     m_maxLineWidth = std::max(m_maxLineWidth, split.longestLine + 1);
     m_modified = false;

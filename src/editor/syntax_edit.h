@@ -51,6 +51,8 @@ public:
     // Returns true when the text did not fit windows-1250 and was written as UTF-8 instead.
     bool saveFile(const QString &path);
     LineBreak lineBreak() const { return m_lineBreak; }
+    // NUL bytes of the file last loaded: each ended a line and is written back as a line break.
+    qint64 loadedNulBytes() const { return m_loadedNulBytes; }
     TextEncoding encoding() const { return m_encoding; }
 
     // Highlighting
@@ -108,6 +110,7 @@ private:
     LineBreak m_lineBreak = LineBreak::CRLF;
     TextEncoding m_encoding = TextEncoding::Windows1250;
     int m_maxLineWidth = kInitialMaxLineWidth;
+    qint64 m_loadedNulBytes = 0;
     int m_undoDepth = 0;
     int m_silentChanges = 0;   // >0 while the text is replaced without counting as an edit
     bool m_modified = false;

@@ -15,6 +15,12 @@
 
 namespace {
 
+QByteArray encoded(const QString &text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
@@ -85,6 +91,10 @@ private slots:
     void textRoundTrip_data();
     void textRoundTrip();
     void everyHighByteRoundTrips();
+    void editedTextKeepsItsEncoding_data();
+    void editedTextKeepsItsEncoding();
+    void blockBoundaries_data();
+    void blockBoundaries();
     void charactersWindows1250CannotHoldAreKept();
     void unreadableFile();
     void failedSaveKeepsOldFile();
@@ -345,6 +355,32 @@ void TestBase::textRoundTrip_data()
     QTest::newRow("windows-1250 Czech") << QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd\r\n")
                                         << QStringList{QString::fromUtf8("žluťoučký")} << crlf << cp
                                         << QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd\r\n");
+    // A byte-order mark: decoded as such (the NUL bytes are part of the characters) and saved back
+    // with the same mark, byte for byte.
+    const QString czech = QString::fromUtf8("a\r\nžluť\r\n");
+    const QStringList czechLines{"a", QString::fromUtf8("žluť")};
+    QTest::newRow("UTF-16LE") << encoded(czech, QStringConverter::Utf16LE) << czechLines << crlf
+                              << int(TextEncoding::Utf16LE) << encoded(czech, QStringConverter::Utf16LE);
+    QTest::newRow("UTF-16BE, LF, emoji") << encoded(QString::fromUtf8("x😀\ny\n"), QStringConverter::Utf16BE)
+                                         << QStringList{QString::fromUtf8("x😀"), "y"} << lf << int(TextEncoding::Utf16BE)
+                                         << encoded(QString::fromUtf8("x😀\ny\n"), QStringConverter::Utf16BE);
+    QTest::newRow("UTF-32LE") << encoded(czech, QStringConverter::Utf32LE) << czechLines << crlf
+                              << int(TextEncoding::Utf32LE) << encoded(czech, QStringConverter::Utf32LE);
+    QTest::newRow("UTF-32BE") << encoded(czech, QStringConverter::Utf32BE) << czechLines << crlf
+                              << int(TextEncoding::Utf32BE) << encoded(czech, QStringConverter::Utf32BE);
+    // Plain ASCII that declares UTF-8 is UTF-8; declaring anything else it stays windows-1250.
+    const QByteArray meta("<meta http-equiv=\"content-type\" content=\"text/html; charset=UTF-8\">\r\n");
+    QTest::newRow("ASCII, meta content charset UTF-8") << meta << QStringList{QString::fromLatin1(meta.chopped(2))}
+                                                       << crlf << utf8 << meta;
+    const QByteArray meta5("<meta charset=utf-8>\n");
+    QTest::newRow("ASCII, meta charset utf-8") << meta5 << QStringList{"<meta charset=utf-8>"} << lf << utf8 << meta5;
+    const QByteArray xml("<?xml version=\"1.0\" encoding='UTF-8'?>\n");
+    QTest::newRow("ASCII, XML declaration") << xml << QStringList{QString::fromLatin1(xml.chopped(1))} << lf << utf8 << xml;
+    const QByteArray css("@charset \"utf-8\";\n");
+    QTest::newRow("ASCII, CSS @charset") << css << QStringList{QString::fromLatin1(css.chopped(1))} << lf << utf8 << css;
+    const QByteArray cp1250("<meta charset=\"windows-1250\">\n");
+    QTest::newRow("ASCII declaring windows-1250") << cp1250 << QStringList{QString::fromLatin1(cp1250.chopped(1))} << lf
+                                                  << cp << cp1250;
     QTest::newRow("invalid UTF-8 is windows-1250") << QByteArray("\xc3\x28") << QStringList{QString::fromUtf8("Ă(")} << crlf
                                                    << cp << QByteArray("\xc3\x28\r\n");
 }
@@ -386,6 +422,67 @@ void TestBase::everyHighByteRoundTrips()
     const EncodedText encoded = encodeLines(split.utf8.constData(), split.utf8.size(), 1, split.lineBreak, split.encoding);
     QCOMPARE(encoded.bytes, bytes);
     QVERIFY(QString::fromUtf8(split.utf8).startsWith(QString::fromUtf8("€\u0081‚")));
+}
+
+// A letter typed into a loaded text is written in the text's own encoding.
+void TestBase::editedTextKeepsItsEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("UTF-16LE") << encoded(QStringLiteral("a\r\n"), QStringConverter::Utf16LE)
+                              << encoded(QString::fromUtf8("ač\r\n"), QStringConverter::Utf16LE);
+    QTest::newRow("UTF-32BE") << encoded(QStringLiteral("a\r\n"), QStringConverter::Utf32BE)
+                              << encoded(QString::fromUtf8("ač\r\n"), QStringConverter::Utf32BE);
+    // The page says UTF-8, so the browser reads č as two UTF-8 bytes, not the windows-1250 byte E8.
+    QTest::newRow("ASCII declaring UTF-8") << QByteArray("<meta charset=\"utf-8\">a\r\n")
+                                           << QByteArray("<meta charset=\"utf-8\">a\xc4\x8d\r\n");
+    QTest::newRow("plain ASCII") << QByteArray("a\r\n") << QByteArray("a\xe8\r\n");
+}
+
+void TestBase::editedTextKeepsItsEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, saved);
+    const SplitText split = splitFileBytes(bytes);
+    const QByteArray edited = split.utf8 + QString::fromUtf8("č").toUtf8();
+    const EncodedText written = encodeLines(edited.constData(), edited.size(), split.lineCount, split.lineBreak, split.encoding);
+    QVERIFY(!written.encodingChanged);
+    QCOMPARE(written.bytes, saved);
+}
+
+// The file is read in blocks: nothing may depend on where a block ends (a CR at the end of one and
+// its LF at the start of the next, a character split between two).
+void TestBase::blockBoundaries_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CR LF across blocks") << QByteArray("a\r\nbc\r\nd\r\n");
+    QTest::newRow("lone CR at a block end") << QByteArray("a\rb\nc\r");
+    QTest::newRow("UTF-8 letters") << QByteArray("ž\r\nťů\r\n");
+    QTest::newRow("windows-1250 letters") << QByteArray("\x9e\r\n\x9d\xf9\r\n");
+    QTest::newRow("ASCII declaring UTF-8") << QByteArray("<meta charset=utf-8>\r\n");
+    QTest::newRow("NUL bytes") << QByteArray("a\0b\r\n\0", 7);
+    QTest::newRow("UTF-16LE") << encoded(QString::fromUtf8("ž😀\r\nb\r\n"), QStringConverter::Utf16LE);
+    QTest::newRow("UTF-32BE") << encoded(QString::fromUtf8("ž\r\nb\r\n"), QStringConverter::Utf32BE);
+}
+
+void TestBase::blockBoundaries()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blocks.html"));
+    writeAll(path, bytes);
+    const SplitText whole = splitFileBytes(bytes);
+    QCOMPARE(whole.nulBytes, qint64(bytes.startsWith('a') ? bytes.count('\0') : 0));
+    for (qint64 blockSize = 1; blockSize <= 5; ++blockSize) {
+        QByteArray utf8;
+        const SplitText split = readTextFile(
+            path, [&utf8](const char *data, qsizetype size) { utf8.append(data, size); }, {}, blockSize);
+        QCOMPARE(utf8, whole.utf8);
+        QCOMPARE(split.lineCount, whole.lineCount);
+        QCOMPARE(split.lineBreak, whole.lineBreak);
+        QCOMPARE(split.encoding, whole.encoding);
+        QCOMPARE(split.nulBytes, whole.nulBytes);
+    }
 }
 
 void TestBase::charactersWindows1250CannotHoldAreKept()

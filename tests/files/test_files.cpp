@@ -105,6 +105,8 @@ private slots:
     void openedDocumentsUndoAndAsk();
     void dismissedQuestionKeepsTheText_data();
     void dismissedQuestionKeepsTheText();
+    void encodedFilesSurviveSave_data();
+    void encodedFilesSurviveSave();
     void printWritesAPage();
 };
 
@@ -531,6 +533,50 @@ void TestFiles::dismissedQuestionKeepsTheText()
     QCOMPARE(f.windows(), 1);
     QCOMPARE(f.mainForm->ActiveEditor()->text(), kept);
     QVERIFY(f.mainForm->ActiveEditor()->isModified());
+}
+
+// A file opened and saved untouched, by "&Uložit" and by "Uložit vše", comes back byte for byte; a
+// file with NUL bytes, which saving would change, is announced when it opens.
+void TestFiles::encodedFilesSurviveSave_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("warns");
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    QStringEncoder utf32(QStringConverter::Utf32BE, QStringConverter::Flag::WriteBom);
+    const QString page = QString::fromUtf8("<p>žluťoučký kůň</p>\r\n<br>\r\n");
+    QTest::newRow("UTF-16LE with its mark") << QByteArray(utf16.encode(page)) << false;
+    QTest::newRow("UTF-32BE with its mark") << QByteArray(utf32.encode(page)) << false;
+    QTest::newRow("windows-1250") << QByteArray("<p>\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd</p>\r\n") << false;
+    QTest::newRow("UTF-16 without a mark") << QByteArray("<\0p\0>\0\r\0\n\0", 10) << true;
+}
+
+void TestFiles::encodedFilesSurviveSave()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, warns);
+    Fixture f;
+    const QString path = f.path(QStringLiteral("page.html"));
+    QVERIFY(writeFile(path, bytes));
+    QStringList warnings;
+    {
+        ModalSteps steps(warns ? std::vector<ModalSteps::Step>{[&warnings](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                warnings << box->text();
+            dismiss(modal);
+        }} : std::vector<ModalSteps::Step>{});
+        f.files->openFile(path);
+        QTRY_COMPARE(steps.remaining(), 0);
+        QCOMPARE(steps.unexpected(), 0);
+    }
+    QCOMPARE(warnings.size(), warns ? 1 : 0);
+    if (warns) {
+        QVERIFY2(warnings.first().contains(QStringLiteral("NUL")), qPrintable(warnings.first()));
+        return;
+    }
+    f.files->UlozitClick();
+    QCOMPARE(readFile(path), bytes);
+    f.files->UlozitvseClick();
+    QCOMPARE(readFile(path), bytes);
 }
 
 void TestFiles::printWritesAPage()
