@@ -86,7 +86,14 @@ while [[ -n "$question" ]]; do
   activate "$question"
   xdotool key n
   wait_until_gone "$question" 10 || fail "the save question stayed after No"
-  question=$(xdotool search --onlyvisible --name "^Potvrzení" 2>/dev/null | head -n 1 || true)
+  # The next document's question follows a moment later, unless the program is already gone.
+  question=
+  for _ in $(seq 1 60); do
+    kill -0 "$pid" 2>/dev/null || break
+    question=$(xdotool search --onlyvisible --name "^Potvrzení" 2>/dev/null | head -n 1 || true)
+    [[ -n "$question" ]] && break
+    sleep 0.05
+  done
 done
 for _ in $(seq 1 200); do
   kill -0 "$pid" 2>/dev/null || break
@@ -96,6 +103,7 @@ kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
 wait "$pid" || { pid=; fail "the program exited with an error"; }
 pid=
 echo "e2e: the program started, took the text and exited"
+touch "$work/drive-passed"
 DRIVE
 chmod +x "$work/drive.sh"
 
@@ -105,7 +113,11 @@ if [[ ! -f "$work/x-server-started" ]]; then
   echo "e2e: skipped: the virtual X server did not start"
   exit 77
 fi
-(( status == 0 )) || exit "$status"
+# xvfb-run can fail in its own clean-up after the session has passed (the server already gone).
+if (( status != 0 )) && [[ ! -f "$work/drive-passed" ]]; then
+  echo "e2e: the virtual X session ended with status $status"
+  exit "$status"
+fi
 
 ini="$work/setup/setup.ini"
 [[ -f "$ini" ]] || { echo "e2e: setup/setup.ini was not written"; exit 1; }
