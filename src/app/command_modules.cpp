@@ -6,6 +6,7 @@
 #include "dialogs/element_dialogs.h"
 #include "files/file_commands.h"
 #include "tools/tool_commands.h"
+#include "tools/colour_tools.h"
 
 // One line per subsystem.
 
@@ -17,4 +18,5 @@ void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
     registerElementDialogs(mainForm, registry);
     registerStyleCommands(mainForm, registry);
     registerToolCommands(mainForm, registry);
+    registerColourTools(mainForm, registry);
 }

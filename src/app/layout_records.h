@@ -66,3 +66,4 @@ const std::vector<PaletteTab> &paletteLayout();          // the eleven tabs in o
 const std::vector<DropDownMenu> &paletteDropDownMenus(); // menus opened by palette buttons
 const std::vector<ToolButtonEntry> &quickInsertLayout(); // the bar "Rychlé vkládání"
 const std::vector<MenuEntry> &documentPopupLayout();     // PopupMenu_Child of a document window
+const std::vector<ToolButtonEntry> &colourBarLayout();   // the bar "Panel barev"

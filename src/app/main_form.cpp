@@ -16,6 +16,7 @@
 #include "base/file_filters.h"
 #include "base/program_folder.h"
 #include "editor/syntax_edit.h"
+#include "tools/colour_tools.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -221,6 +222,9 @@ void TMainForm::buildDocks()
     colourDock->setFeatures(QDockWidget::DockWidgetMovable);
     auto *colourBar = new QToolBar(colourDock);
     colourBar->setObjectName(QStringLiteral("ToolBar_PanelBarev"));
+    colourBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    builder.fillToolBar(colourBar, colourBarLayout());
+    paintColourBarIcons(colourBar);
     colourDock->setWidget(colourBar);
     addDockWidget(Qt::BottomDockWidgetArea, colourDock);
 

@@ -226,3 +226,28 @@ const std::vector<ToolButtonEntry> &quickInsertLayout()
     };
     return buttons;
 }
+
+const std::vector<ToolButtonEntry> &colourBarLayout()
+{
+    // Left to right. The named items show icons in their colours; their hints are long hints only.
+    static const std::vector<ToolButtonEntry> buttons = {
+        button("TBItem_VybratBarvu", "...", "Vybrat barvu ...", "TBItem_VybratBarvuClick"),
+        button("TBItem_Black", "", "|[Black] : #000000", "TBItem_BlackClick"),
+        button("TBItem_Maroon", "", "|[Maroon : #800000", "TBItem_MaroonClick"),
+        button("TBItem_Green", "", "|[Green] : #008000", "TBItem_GreenClick"),
+        button("TBItem_Olive", "", "|[Olive] : #808000", "TBItem_OliveClick"),
+        button("TBItem_Navy", "", "|[Navy] : #000080", "TBItem_NavyClick"),
+        button("TBItem_Purple", "", "|[Purple] : #800080", "TBItem_PurpleClick"),
+        button("TBItem_Teal", "", "|[Teal] : #008080", "TBItem_TealClick"),
+        button("TBItem_Gray", "", "|[Gray] : #808080", "TBItem_GrayClick"),
+        button("TBItem_Silver", "", "|[Silver] : #C0C0C0", "TBItem_SilverClick"),
+        button("TBItem_Red", "", "|[Red] : #FF0000", "TBItem_RedClick"),
+        button("TBItem_Lime", "", "|[Lime] : #00FF00", "TBItem_LimeClick"),
+        button("TBItem_Yellow", "", "|[Yellow] : #FFFF00", "TBItem_YellowClick"),
+        button("TBItem_Blue", "", "|[Blue] : #0000FF", "TBItem_BlueClick"),
+        button("TBItem_Fuchsia", "", "|[Fuchsia] : #FF00FF", "TBItem_FuchsiaClick"),
+        button("TBItem_Aqua", "", "|[Aqua] : #00FFFF", "TBItem_AquaClick"),
+        button("TBItem_White", "", "|[White] : #FFFFFF", "TBItem_WhiteClick"),
+    };
+    return buttons;
+}

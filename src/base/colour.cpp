@@ -40,3 +40,24 @@ int rgbToSettingsColour(const std::optional<Rgb> &colour)
         return kNoColour;
     return (colour->red & 0xFF) | ((colour->green & 0xFF) << 8) | ((colour->blue & 0xFF) << 16);
 }
+
+const std::vector<NamedColour> &namedColours()
+{
+    static const std::vector<NamedColour> colours = {
+        {"Black", {0, 0, 0}},       {"Maroon", {128, 0, 0}},   {"Green", {0, 128, 0}},
+        {"Olive", {128, 128, 0}},   {"Navy", {0, 0, 128}},     {"Purple", {128, 0, 128}},
+        {"Teal", {0, 128, 128}},    {"Gray", {128, 128, 128}}, {"Silver", {192, 192, 192}},
+        {"Red", {255, 0, 0}},       {"Lime", {0, 255, 0}},     {"Yellow", {255, 255, 0}},
+        {"Blue", {0, 0, 255}},      {"Fuchsia", {255, 0, 255}}, {"Aqua", {0, 255, 255}},
+        {"White", {255, 255, 255}},
+    };
+    return colours;
+}
+
+Rgb namedColour(const QString &name)
+{
+    for (const NamedColour &entry : namedColours())
+        if (name == QLatin1String(entry.name))
+            return entry.colour;
+    return Rgb{};
+}

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 // A colour as Velinor writes it into documents and settings.
 struct Rgb
@@ -24,3 +25,13 @@ constexpr int kNoColour = 536870911;
 
 std::optional<Rgb> settingsColourToRgb(int value);
 int rgbToSettingsColour(const std::optional<Rgb> &colour);
+
+// The sixteen colours that have names in HTML, in the order of the colour bar.
+struct NamedColour
+{
+    const char *name; // "Maroon"
+    Rgb colour;
+};
+const std::vector<NamedColour> &namedColours();
+// The colour of a name of namedColours(); white for any other name.
+Rgb namedColour(const QString &name);

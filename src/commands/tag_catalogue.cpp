@@ -180,6 +180,23 @@ std::vector<DirectCommand> buildCatalogue()
         {"ToolButton_FastPaste_rightClick", alignedBlock("right")},
         {"ToolButton_FastPaste_centerClick", alignedBlock("center")},
         {"ToolButton_FastPaste_leftClick", alignedBlock("LEFT")},
+        // The colour bar inserts colour names, not colour texts.
+        {"TBItem_BlackClick", text("Black")},
+        {"TBItem_MaroonClick", text("Maroon")},
+        {"TBItem_GreenClick", text("Green")},
+        {"TBItem_OliveClick", text("Olive")},
+        {"TBItem_NavyClick", text("Navy")},
+        {"TBItem_PurpleClick", text("Purple")},
+        {"TBItem_TealClick", text("Teal")},
+        {"TBItem_GrayClick", text("Gray")},
+        {"TBItem_SilverClick", text("Silver")},
+        {"TBItem_RedClick", text("Red")},
+        {"TBItem_LimeClick", text("Lime")},
+        {"TBItem_YellowClick", text("Yellow")},
+        {"TBItem_BlueClick", text("Blue")},
+        {"TBItem_FuchsiaClick", text("Fuchsia")},
+        {"TBItem_AquaClick", text("Aqua")},
+        {"TBItem_WhiteClick", text("White")},
     };
 }
 

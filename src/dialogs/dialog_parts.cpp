@@ -101,6 +101,36 @@ void installDigitFilter(QLineEdit *edit, FilterSpace space)
     edit->installEventFilter(new DigitFilter(edit, space));
 }
 
+namespace {
+
+// Drops typed characters that a rule refuses, as the digit filter does.
+class KeyFilter : public QObject
+{
+public:
+    KeyFilter(QObject *parent, CharacterRule accepts) : QObject(parent), m_accepts(accepts) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (!isShortcutChord(key) && !key->text().isEmpty() && !m_accepts(key->text().at(0)))
+                return true; // dropped without a message
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CharacterRule m_accepts;
+};
+
+} // namespace
+
+void installKeyFilter(QLineEdit *edit, CharacterRule accepts)
+{
+    edit->installEventFilter(new KeyFilter(edit, accepts));
+}
+
 // ---- up-down ------------------------------------------------------------------------------------
 
 UpDown::UpDown(QLineEdit *edit, int minimum, int maximum, QWidget *parent)

@@ -41,6 +41,10 @@ NumberEdit numberEdit(QWidget *parent, const char *editName, const char *upDownN
 // digits and control characters are dropped while the field has the focus. Pasting is not filtered.
 void installDigitFilter(QLineEdit *edit, FilterSpace space = FilterSpace::Dropped);
 
+// The same with another rule for the typed characters.
+using CharacterRule = bool (*)(QChar typed);
+void installKeyFilter(QLineEdit *edit, CharacterRule accepts);
+
 // An up-down bound to a number edit: its arrows and the Up/Down keys in the edit step the edit's
 // integer by one within [minimum, maximum]. A text that is not an integer is reported through the
 // general error report and left as it is.

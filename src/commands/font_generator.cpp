@@ -1,0 +1,38 @@
+#include "commands/font_generator.h"
+
+#include "commands/tag_catalogue.h"
+#include "dialogs/attribute_text.h"
+
+namespace {
+
+const QString kFontEnd = QStringLiteral("</font>");
+
+void addStylePair(Edit &edit, bool ticked, const char *command)
+{
+    if (!ticked)
+        return;
+    if (const Edit *pair = directCommandEdit(QString::fromLatin1(command)))
+        edit.append(*pair);
+}
+
+} // namespace
+
+Edit baseFontEdit(const FontFields &f)
+{
+    const QString start = QStringLiteral("<font") + optionalAttribute(QStringLiteral("face"), f.face)
+                          + optionalAttribute(QStringLiteral("size"), f.size)
+                          + optionalAttribute(QStringLiteral("title"), f.title)
+                          + gatedAttribute(f.colourShown, QStringLiteral("color"), colourText(f.colour)) + QLatin1Char('>');
+    return Edit().insert(start + kFontEnd).left(int(kFontEnd.size()));
+}
+
+Edit fontEdit(const FontFields &fields, const FontStyles &styles)
+{
+    // The same operations as the palette's strike-through and the menu's underline, italic, bold.
+    Edit edit;
+    addStylePair(edit, styles.strikeOut, "ToolButton_Text_SClick");
+    addStylePair(edit, styles.underline, "PodtrzenyClick");
+    addStylePair(edit, styles.italic, "KurzivaClick");
+    addStylePair(edit, styles.bold, "TucnyClick");
+    return edit.append(baseFontEdit(fields));
+}
