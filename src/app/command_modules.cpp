@@ -1,6 +1,7 @@
 #include "app/command_modules.h"
 
 #include "app/options_form.h"
+#include "commands/dialog_commands.h"
 #include "commands/tag_commands.h"
 #include "css/style_commands.h"
 #include "dialogs/element_dialogs.h"
@@ -15,6 +16,7 @@ void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
     registerFileCommands(mainForm, registry);
     registerOptionsCommand(mainForm, registry);
     registerTagCommands(mainForm, registry);
+    registerFontAndSmallDialogs(mainForm, registry);
     registerElementDialogs(mainForm, registry);
     registerStyleCommands(mainForm, registry);
     registerToolCommands(mainForm, registry);

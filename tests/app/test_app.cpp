@@ -134,9 +134,8 @@ void TestApp::menus_data()
                                           << QString() << true << true;
     QTest::newRow("Vpravo_PanelZdroju") << "Vpravo_PanelZdroju" << "Vpravo" << none << QString() << true << true;
     QTest::newRow("Vlevo_PanelZdroju") << "Vlevo_PanelZdroju" << "Vlevo" << none << QString() << true << false;
-    // Commands of later parts of the program are built disabled until they exist.
     QTest::newRow("Odstavec") << "Odstavec" << "Odstavec" << QKeySequence(Qt::CTRL | Qt::Key_Return) << QString()
-                              << false << false;
+                              << true << false;
     // Starts the desktop calculator; its hint has a long part only.
     QTest::newRow("Vypocet") << "Vypocet" << QString::fromUtf8("K&alkulačka") << none
                              << QString::fromUtf8("Kalkulačka - program využívá kalkulačky včleněné do systému")

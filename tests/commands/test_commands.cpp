@@ -342,6 +342,9 @@ void TestCommands::everyControl_data()
     menuLauncher("Pocitadlo");
     menuLauncher("EditorCSSstyl1");
     menuLauncher("Editorwebgalerie1");
+    menuLauncher("Prevodbarvy");
+    menuLauncher("Editacebarvy");
+    menuLauncher("Vbrbarvy1");
     row("Galerie_Php", Place::Menu, Outcome::Example, "galerie.php");
     row("Ak_Cas", Place::Menu, Outcome::Example, "ak_cas.htm");
     row("Cas_na_strance", Place::Menu, Outcome::Example, "delka_pobytu.htm");
@@ -435,6 +438,9 @@ void TestCommands::everyControl_data()
     buttonLauncher("ToolButton_Ramce_FRAMESET");
     buttonLauncher("ToolButton_Ramce_FRAME");
     buttonLauncher("ToolButton_Ramce_IFRAME");
+    // The colour bar
+    buttonLauncher("TBItem_VybratBarvu");
+    button("TBItem_Fuchsia", "aFuchsia|b");
     button("ToolButton_Ramce_NOFRAMES", "a<noframes>|</noframes>b");
     buttonLauncher("ToolButton_Script_SCRIPT");
     button("ToolButton_Script_NOSCRIPT", "a<noscript>|</noscript>b");

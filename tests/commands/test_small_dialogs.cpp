@@ -1,14 +1,37 @@
 // The font, base-font and small element dialogs: their generators as tables of cases, and the
 // dialogs driven as a user drives them.
 
+#include "app/child_form.h"
+#include "app/main_form.h"
+#include "commands/font_form.h"
 #include "commands/font_generator.h"
+#include "commands/font_group_form.h"
 #include "commands/small_element_generators.h"
+#include "dialogs/dialog_parts.h"
 #include "editor/edit.h"
 #include "editor/line_buffer.h"
+#include "editor/syntax_edit.h"
+#include "support/ui_test_support.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
+#include <memory>
+
+using namespace testsupport;
+using FieldValues = QList<QPair<QString, QString>>;
+
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(FieldValues)
 
 namespace {
 
@@ -24,6 +47,8 @@ QString withCaret(const TextDocument &document)
     for (int i = 0; i < document.lineCount(); ++i)
         lines << document.line(i);
     const TextPosition caret = document.caret();
+    while (lines.size() < caret.line)
+        lines << QString();
     QString &line = lines[caret.line - 1];
     line = line.leftJustified(caret.column - 1, QLatin1Char(' ')).insert(caret.column - 1, QLatin1Char('|'));
     return lines.join(QLatin1Char('\n'));
@@ -61,6 +86,35 @@ HorizontalRuleFields rule(const char *width, const char *size, const char *align
     return f;
 }
 
+// The document as the user sees it: lines joined by "\n", "|" at the caret.
+QString shown(SyntaxEdit &editor)
+{
+    return withCaret(editor);
+}
+
+// Sets fields by object name: a line edit or combo box takes the text, a check box "1" or "0".
+QStringList setFields(QWidget *dialog, const FieldValues &values)
+{
+    QStringList missing;
+    for (const auto &[name, value] : values) {
+        if (auto *edit = dialog->findChild<QLineEdit *>(name))
+            edit->setText(value);
+        else if (auto *combo = dialog->findChild<QComboBox *>(name))
+            combo->setEditText(value);
+        else if (auto *box = dialog->findChild<QCheckBox *>(name))
+            box->setChecked(value == QLatin1String("1"));
+        else
+            missing << name;
+    }
+    return missing;
+}
+
+template <typename T>
+T *child(QWidget *window, const QString &name)
+{
+    return window->findChild<T *>(name);
+}
+
 } // namespace
 
 class TestSmallDialogs : public QObject
@@ -71,7 +125,261 @@ private slots:
     void generators_data();
     void generators();
     void styledFontReplacesTheSelection();
+
+    void initTestCase();
+    void cleanupTestCase() { m_shared.reset(); }
+    void dialogsFromTheirLaunchers_data();
+    void dialogsFromTheirLaunchers();
+    void noDocumentKeepsTheDialogOpen();
+    void enterInsertsInLabelAndParameter();
+    void fontColourChoice();
+    void fontSizeTakesDigitsOnly();
+    void fontGroup();
+
+private:
+    // Runs a main-window command whose dialog `act` answers; returns the dialog's class name.
+    QString runDialog(const char *action, const std::function<void(QWidget *)> &act);
+
+    std::unique_ptr<SharedMainForm> m_shared;
 };
+
+void TestSmallDialogs::initTestCase()
+{
+    muteOffscreenPlatformWarnings();
+    m_shared = std::make_unique<SharedMainForm>();
+    QVERIFY(m_shared->isReady());
+}
+
+QString TestSmallDialogs::runDialog(const char *action, const std::function<void(QWidget *)> &act)
+{
+    QString opened;
+    ModalSteps steps({[&opened, act](QWidget *modal) {
+        opened = modal->objectName() + QLatin1Char(':') + modal->windowTitle();
+        act(modal);
+    }});
+    QAction *command = m_shared->mainForm().action(QString::fromLatin1(action));
+    if (!command || !command->isEnabled())
+        return QStringLiteral("(no command)");
+    command->trigger();
+    QApplication::processEvents();
+    return opened;
+}
+
+void TestSmallDialogs::dialogsFromTheirLaunchers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("dialog"); // objectName:caption
+    QTest::addColumn<FieldValues>("fields");
+    QTest::addColumn<QString>("document"); // the line "ab" with the caret after a, afterwards
+
+    QTest::newRow("font") << "Font" << "TFontForm:Font"
+                          << FieldValues{{"Font_ComboBox", "Arial"}, {"Size_ComboBox", "+2"}, {"Bold_CheckBox", "1"}}
+                          << R"(a<b><font face="Arial" size="+2">|</font></b>b)";
+    QTest::newRow("base font") << "BaseFont1" << "TBasefontForm:BaseFont"
+                               << FieldValues{{"BaseFont_ComboBox", "Arial"}, {"Titulek_Edit", "t"}}
+                               << R"(a<font face="Arial" title="t">|</font>b)";
+    QTest::newRow("paragraph") << "Odstavec" << u8("TP_Form:Odstavec")
+                               << FieldValues{{"Align_ComboBox", "center"}, {"Obtekani_ComboBox", "all"},
+                                              {"Nezalamovat_CheckBox", "1"}}
+                               << R"(a<p align="center" clear="all" NoWrap>|</p>b)";
+    QTest::newRow("paragraph without end tag") << "Odstavec" << u8("TP_Form:Odstavec")
+                                               << FieldValues{{"KoncovyTag_CheckBox", "0"}} << "a<p>|b";
+    QTest::newRow("script") << "Script" << "TSCRIPT_Form:SCRIPT" << FieldValues{{"Jazyk_ComboBox", "javascript"}}
+                            << "a<script language=\"javascript\">\n|\n</script>b";
+    QTest::newRow("hr") << "Vodorovnacara" << u8("THr_Form:Horizontální linka")
+                        << FieldValues{{"Sirka_ComboBox", "75%"}, {"UkazStin_CheckBox", "0"}} << R"(a<hr width="75%" noshade>|b)";
+    QTest::newRow("hr, gate without colour") << "Vodorovnacara" << u8("THr_Form:Horizontální linka")
+                                             << FieldValues{{"Tloustka_ComboBox", "2"}, {"UkazBarvu_CheckBox", "1"}}
+                                             << R"(a<hr size="2" color="#FFFFFF">|b)";
+    QTest::newRow("quotation") << "ToolButton_Format_Q" << "TQ_Form:CITACE" << FieldValues{} << R"(a<q cite="">|</q>b)";
+    QTest::newRow("label") << "ToolButton_Formulare_LABEL" << "TLabel_Form:LABEL" << FieldValues{{"Text_Edit", "Jméno"}}
+                           << u8(R"(a<label text="Jméno">|</label>b)");
+    QTest::newRow("option") << "ToolButton_Formulare_OPTION" << "TOption_Form:OPTION" << FieldValues{}
+                            << R"(a<option value="">|</option>b)";
+    QTest::newRow("param") << "ToolButton_Script_PARAM" << "TParam_Form:PARAM" << FieldValues{{"Hodnota_Edit", "1"}}
+                           << R"(a<param value="1">|b)";
+    QTest::newRow("meta") << "ToolButton_Dalsi_META" << "TMeta_Form:META"
+                          << FieldValues{{"Name_ComboBox", "robots"}, {"Content_Edit", "all"}}
+                          << R"(a<meta name="robots" content="all">|b)";
+}
+
+void TestSmallDialogs::dialogsFromTheirLaunchers()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, dialog);
+    QFETCH(FieldValues, fields);
+    QFETCH(QString, document);
+
+    SyntaxEdit *editor = m_shared->resetWithDocument()->editor();
+    editor->setText(QStringLiteral("ab"));
+    editor->setCaretColumn(2);
+    QStringList missing;
+    const QString opened = runDialog(qPrintable(action), [&](QWidget *modal) {
+        missing = setFields(modal, fields);
+        if (auto *insert = modal->findChild<QPushButton *>(QStringLiteral("Vlozit_Button")))
+            insert->click();
+        else if (auto *paste = modal->findChild<QPushButton *>(QStringLiteral("Paste_Button")))
+            paste->click();
+    });
+    QCOMPARE(opened, dialog);
+    QCOMPARE(missing, QStringList());
+    QCOMPARE(shown(*editor), document);
+    QVERIFY(!QApplication::activeModalWidget());
+    editor->undo(); // one step
+    QCOMPARE(editor->line(0), QStringLiteral("ab"));
+}
+
+void TestSmallDialogs::noDocumentKeepsTheDialogOpen()
+{
+    m_shared->reset();
+    bool stayedOpen = false;
+    runDialog("Odstavec", [&stayedOpen](QWidget *modal) {
+        modal->findChild<QPushButton *>(QStringLiteral("Vlozit_Button"))->click();
+        stayedOpen = modal->isVisible();
+        modal->findChild<QPushButton *>(QStringLiteral("Zpet_Button"))->click();
+    });
+    QVERIFY(stayedOpen);
+}
+
+void TestSmallDialogs::enterInsertsInLabelAndParameter()
+{
+    struct Case
+    {
+        const char *action;
+        const char *field;
+        bool inserts;
+        QString document;
+        bool focused; // the dialog puts the focus into the field when it appears
+    };
+    const Case cases[] = {
+        {"ToolButton_Formulare_LABEL", "Text_Edit", true, R"(<label text="">|</label>)", true},
+        {"ToolButton_Script_PARAM", "Jmeno_Edit", true, "<param>|", false},
+        {"ToolButton_Script_PARAM", "Hodnota_Edit", true, "<param>|", false},
+        {"ToolButton_Formulare_OPTION", "Text_Edit", false, "|", true},
+        {"ToolButton_Format_Q", "Q_Edit", false, "|", false},
+    };
+    for (const Case &c : cases) {
+        SyntaxEdit *editor = m_shared->resetWithDocument()->editor();
+        editor->setText(QString());
+        bool stillOpen = false;
+        bool focused = false;
+        runDialog(c.action, [&](QWidget *modal) {
+            auto *field = modal->findChild<QLineEdit *>(QString::fromLatin1(c.field));
+            focused = field->hasFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            stillOpen = modal->isVisible();
+            if (stillOpen)
+                dismiss(modal);
+        });
+        QVERIFY2(stillOpen != c.inserts, c.field);
+        if (c.focused)
+            QVERIFY2(focused, c.action);
+        QCOMPARE(shown(*editor), c.document);
+    }
+}
+
+void TestSmallDialogs::fontColourChoice()
+{
+    SyntaxEdit *editor = m_shared->resetWithDocument()->editor();
+    editor->setText(QString());
+    LineBuffer document;
+    TFontForm dialog(nullptr, [&document]() -> TextDocument * { return &document; });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *panel = child<QFrame>(&dialog, QStringLiteral("Color_Panel"));
+    auto *gate = child<QCheckBox>(&dialog, QStringLiteral("Barva_CheckBox"));
+    auto *swatch = child<ColourSample>(&dialog, QStringLiteral("BarvaShape"));
+    QWidget *area = child<QWidget>(&dialog, QStringLiteral("LayerColor_Image"));
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(area->geometry(), swatch->rect());
+
+    QTest::mouseClick(area, Qt::LeftButton);
+    QVERIFY(panel->isVisible());
+    QVERIFY(gate->isChecked());
+    gate->setChecked(false);
+    child<QToolButton>(&dialog, QStringLiteral("ColorGrid_9"))->click(); // red, third row
+    QVERIFY(!panel->isVisible());
+    QVERIFY(gate->isChecked());
+    QCOMPARE(swatch->colourText(), QStringLiteral("#FF0000"));
+
+    // "Další ...": cancelled keeps the colour; confirmed starts next time from the last confirmed colour.
+    QList<QColor> startedFrom;
+    auto answer = [&startedFrom](const QColor &colour, bool confirm) {
+        return [&startedFrom, colour, confirm](QWidget *modal) {
+            auto *colours = qobject_cast<QColorDialog *>(modal);
+            if (colours) {
+                startedFrom << colours->currentColor();
+                colours->setCurrentColor(colour);
+                if (confirm) {
+                    colours->accept();
+                    return;
+                }
+            }
+            dismiss(modal);
+        };
+    };
+    auto *next = child<QPushButton>(&dialog, QStringLiteral("NextColor_Button"));
+    ModalSteps steps({answer(QColor(1, 2, 3), false), answer(QColor(0, 128, 255), true), answer(QColor(9, 9, 9), false)});
+    QTest::mouseClick(area, Qt::LeftButton);
+    next->click();
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(swatch->colourText(), QStringLiteral("#FF0000"));
+    QTest::mouseClick(area, Qt::LeftButton);
+    next->click();
+    QCOMPARE(swatch->colourText(), QStringLiteral("#0080FF"));
+    QTest::mouseClick(area, Qt::LeftButton);
+    next->click();
+    QCOMPARE(startedFrom, (QList<QColor>{Qt::black, Qt::black, QColor(0, 128, 255)}));
+
+    child<QCheckBox>(&dialog, QStringLiteral("Italic_CheckBox"))->setChecked(true);
+    child<QPushButton>(&dialog, QStringLiteral("Paste_Button"))->click();
+    QCOMPARE(withCaret(document), QStringLiteral(R"(<i><font color="#0080FF">|</font></i>)"));
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestSmallDialogs::fontSizeTakesDigitsOnly()
+{
+    TBasefontForm dialog(nullptr, {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *size = child<QComboBox>(&dialog, QStringLiteral("Size_ComboBox"));
+    QCOMPARE(size->count(), 22);
+    QCOMPARE(size->itemText(15), QStringLiteral("+1"));
+    QCOMPARE(child<QComboBox>(&dialog, QStringLiteral("BaseFont_ComboBox"))->itemText(6), QStringLiteral("Verdena"));
+    QVERIFY(!child<QCheckBox>(&dialog, QStringLiteral("Bold_CheckBox")));
+    size->lineEdit()->setFocus();
+    QTest::keyClicks(size->lineEdit(), "-2+");
+    QCOMPARE(size->currentText(), QStringLiteral("2"));
+    size->setCurrentIndex(size->findText(QStringLiteral("-2")));
+    QCOMPARE(size->currentText(), QStringLiteral("-2"));
+}
+
+void TestSmallDialogs::fontGroup()
+{
+    TFontForm dialog(nullptr, {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *face = child<QComboBox>(&dialog, QStringLiteral("Font_ComboBox"));
+    face->setEditText(QStringLiteral("Verdena"));
+    QStringList offered;
+    ModalSteps steps({[&offered](QWidget *modal) {
+        auto *group = modal->findChild<QListWidget *>(QStringLiteral("Skupina_ListBox"));
+        auto *faces = modal->findChild<QListWidget *>(QStringLiteral("Pisma_ListBox"));
+        for (int i = 0; i < faces->count() && offered.size() < 2; ++i)
+            offered << faces->item(i)->text();
+        for (const QString &name : offered)
+            faces->findItems(name, Qt::MatchExactly).first()->setSelected(true);
+        modal->findChild<QPushButton *>(QStringLiteral("Pridat_Button"))->click();
+        // Moved, not copied.
+        if (!faces->findItems(offered.value(0), Qt::MatchExactly).isEmpty())
+            offered.clear();
+        group->item(0)->setSelected(true);
+        modal->findChild<QPushButton *>(QStringLiteral("OK_Button"))->click();
+    }});
+    child<QPushButton>(&dialog, QStringLiteral("Loading_Button"))->click();
+    QCOMPARE(offered.size(), 2); // the installed families, at least two of them
+    QCOMPARE(face->currentText(), QStringLiteral("Verdena, ") + offered.join(QStringLiteral(", ")));
+}
 
 void TestSmallDialogs::generators_data()
 {
