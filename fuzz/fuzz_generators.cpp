@@ -6,6 +6,8 @@
 #include "editor/edit.h"
 #include "editor/line_buffer.h"
 
+#include "commands/font_generator.h"
+#include "commands/small_element_generators.h"
 #include "dialogs/counter_generator.h"
 #include "dialogs/css_link_generator.h"
 #include "dialogs/email_generator.h"
@@ -157,6 +159,57 @@ const Generator kGenerators[] = {
          CounterFields x;
          f.texts(x.style, x.identifier, x.digits);
          return counterEdit(x);
+     }},
+    {"font", [](Fields &f) -> std::optional<Edit> {
+         FontFields x;
+         FontStyles s;
+         f.texts(x.face, x.size, x.title);
+         f.flags(x.colourShown, s.strikeOut, s.underline, s.italic, s.bold);
+         f.bytes(x.colour.red, x.colour.green, x.colour.blue);
+         return fontEdit(x, s);
+     }},
+    {"base font", [](Fields &f) -> std::optional<Edit> {
+         FontFields x;
+         f.texts(x.face, x.size, x.title);
+         f.flags(x.colourShown);
+         f.bytes(x.colour.red, x.colour.green, x.colour.blue);
+         return baseFontEdit(x);
+     }},
+    {"paragraph", [](Fields &f) -> std::optional<Edit> {
+         ParagraphFields x;
+         f.texts(x.align, x.clear);
+         f.flags(x.noWrap, x.endTag);
+         return paragraphEdit(x);
+     }},
+    {"quotation, label, option", [](Fields &f) -> std::optional<Edit> {
+         QString value;
+         int which = 0;
+         f.texts(value);
+         f.bytes(which);
+         return which % 3 == 0 ? quotationEdit(value) : which % 3 == 1 ? formLabelEdit(value) : listOptionEdit(value);
+     }},
+    {"parameter", [](Fields &f) -> std::optional<Edit> {
+         QString name;
+         QString value;
+         f.texts(name, value);
+         return objectParameterEdit(name, value);
+     }},
+    {"meta", [](Fields &f) -> std::optional<Edit> {
+         MetaFields x;
+         f.texts(x.name, x.content, x.httpEquiv);
+         return metaEdit(x);
+     }},
+    {"script", [](Fields &f) -> std::optional<Edit> {
+         ScriptFields x;
+         f.texts(x.language, x.title, x.event, x.forObject);
+         return scriptEdit(x);
+     }},
+    {"horizontal rule", [](Fields &f) -> std::optional<Edit> {
+         HorizontalRuleFields x;
+         f.texts(x.width, x.size, x.align);
+         f.flags(x.colourShown, x.shade);
+         f.bytes(x.colour.red, x.colour.green, x.colour.blue);
+         return horizontalRuleEdit(x);
      }},
 };
 
