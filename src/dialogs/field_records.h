@@ -31,7 +31,7 @@ struct RadioChoice
 };
 
 // What the builder needs to make one field's widgets, independent of the fields struct.
-struct FieldSpec
+struct FieldShape
 {
     FieldKind kind = FieldKind::Text;
     const char *objectName = nullptr; // the control; for a radio group the group box (may be null)
@@ -51,11 +51,11 @@ struct FieldSpec
     bool sharesPreviousRow = false;   // shown in the place of the field before it (one visible at a time)
 };
 
-// A field record: the spec and the members it reads and writes.
+// A field record: how the field looks and the members it reads and writes.
 template <typename Fields>
 struct FieldRecord
 {
-    FieldSpec spec;
+    FieldShape shape;
     QString Fields::*text = nullptr;
     QStringList Fields::*lines = nullptr;
     bool Fields::*checked = nullptr; // a check box, or the companion box of a value
@@ -63,17 +63,17 @@ struct FieldRecord
     std::function<int(const Fields &)> selected;  // radio group: the value of the selected button
     std::function<void(Fields &, int)> select;
 
-    FieldRecord &hint(const QString &text) { spec.hint = text; return *this; }
-    FieldRecord &digits() { spec.digitFilter = true; return *this; }
-    FieldRecord &inPlaceOfPrevious() { spec.sharesPreviousRow = true; return *this; }
+    FieldRecord &hint(const QString &text) { shape.hint = text; return *this; }
+    FieldRecord &digits() { shape.digitFilter = true; return *this; }
+    FieldRecord &inPlaceOfPrevious() { shape.sharesPreviousRow = true; return *this; }
 };
 
 template <typename F>
 FieldRecord<F> textField(const char *name, const QString &label, QString F::*member)
 {
     FieldRecord<F> r;
-    r.spec.objectName = name;
-    r.spec.label = label;
+    r.shape.objectName = name;
+    r.shape.label = label;
     r.text = member;
     return r;
 }
@@ -84,8 +84,8 @@ FieldRecord<F> pathField(const char *name, const QString &label, QString F::*mem
                          const QString &filter = {})
 {
     FieldRecord<F> r = textField(name, label, member);
-    r.spec.browseName = browseName;
-    r.spec.browseFilter = filter;
+    r.shape.browseName = browseName;
+    r.shape.browseFilter = filter;
     return r;
 }
 
@@ -93,9 +93,9 @@ template <typename F>
 FieldRecord<F> memoField(const char *name, const QString &label, QStringList F::*member)
 {
     FieldRecord<F> r;
-    r.spec.kind = FieldKind::Memo;
-    r.spec.objectName = name;
-    r.spec.label = label;
+    r.shape.kind = FieldKind::Memo;
+    r.shape.objectName = name;
+    r.shape.label = label;
     r.lines = member;
     return r;
 }
@@ -104,8 +104,8 @@ template <typename F>
 FieldRecord<F> comboField(const char *name, const QString &label, const QStringList &items, QString F::*member)
 {
     FieldRecord<F> r = textField(name, label, member);
-    r.spec.kind = FieldKind::Combo;
-    r.spec.items = items;
+    r.shape.kind = FieldKind::Combo;
+    r.shape.items = items;
     return r;
 }
 
@@ -115,11 +115,11 @@ FieldRecord<F> spinField(const char *name, const QString &label, QString F::*val
                          bool F::*shown, CompanionTicks ticks, SpinRange range = {}, const QString &suffix = {})
 {
     FieldRecord<F> r = textField(name, label, value);
-    r.spec.kind = FieldKind::Spin;
-    r.spec.companionName = companionName;
-    r.spec.ticks = ticks;
-    r.spec.range = range;
-    r.spec.suffix = suffix;
+    r.shape.kind = FieldKind::Spin;
+    r.shape.companionName = companionName;
+    r.shape.ticks = ticks;
+    r.shape.range = range;
+    r.shape.suffix = suffix;
     r.checked = shown;
     return r;
 }
@@ -128,9 +128,9 @@ template <typename F>
 FieldRecord<F> checkField(const char *name, const QString &caption, bool F::*member)
 {
     FieldRecord<F> r;
-    r.spec.kind = FieldKind::Check;
-    r.spec.objectName = name;
-    r.spec.label = caption;
+    r.shape.kind = FieldKind::Check;
+    r.shape.objectName = name;
+    r.shape.label = caption;
     r.checked = member;
     return r;
 }
@@ -141,10 +141,10 @@ template <typename F, typename E>
 FieldRecord<F> radioGroup(const char *groupName, const QString &title, std::vector<RadioChoice> choices, E F::*member)
 {
     FieldRecord<F> r;
-    r.spec.kind = FieldKind::Radios;
-    r.spec.objectName = groupName;
-    r.spec.label = title;
-    r.spec.choices = std::move(choices);
+    r.shape.kind = FieldKind::Radios;
+    r.shape.objectName = groupName;
+    r.shape.label = title;
+    r.shape.choices = std::move(choices);
     r.selected = [member](const F &f) { return static_cast<int>(f.*member); };
     r.select = [member](F &f, int value) { f.*member = static_cast<E>(value); };
     return r;
@@ -156,12 +156,12 @@ FieldRecord<F> colourField(const char *sampleName, const char *buttonName, const
                            const char *companionName, bool F::*shown, CompanionTicks ticks)
 {
     FieldRecord<F> r;
-    r.spec.kind = FieldKind::Colour;
-    r.spec.objectName = sampleName;
-    r.spec.colourButtonName = buttonName;
-    r.spec.label = label;
-    r.spec.companionName = companionName;
-    r.spec.ticks = ticks;
+    r.shape.kind = FieldKind::Colour;
+    r.shape.objectName = sampleName;
+    r.shape.colourButtonName = buttonName;
+    r.shape.label = label;
+    r.shape.companionName = companionName;
+    r.shape.ticks = ticks;
     r.colour = colour;
     r.checked = shown;
     return r;

@@ -59,7 +59,7 @@ DialogRecord<FrameFields> frameRecord(const char *objectName, const QString &cap
     using Form = F::PathForm;
     auto margin = [digitSpins](const char *name, const QString &label, QString F::*value, const char *box, bool F::*shown) {
         FieldRecord<F> r = spinField(name, label, value, box, shown, CompanionTicks::OnChangeOrClick);
-        r.spec.digitFilter = digitSpins;
+        r.shape.digitFilter = digitSpins;
         return r;
     };
     DialogRecord<F> record{
@@ -87,7 +87,7 @@ DialogRecord<FrameFields> frameRecord(const char *objectName, const QString &cap
         [tag](const F &f) { return frameEdit(tag, f); }};
     for (auto &group : scrollAndBorderGroups<F>())
         record.fields.push_back(group);
-    record.fields[0].spec.browseHint = QStringLiteral("Procházet|");
+    record.fields[0].shape.browseHint = QStringLiteral("Procházet|");
     record.defaults.form = form;
     record.buttons = kFrameButtons;
     return record;

@@ -61,65 +61,65 @@ RecordDialogBase::RecordDialogBase(QWidget *parent, DocumentSource documents, co
     layout->addLayout(m_extraButtons);
 }
 
-BuiltField RecordDialogBase::addField(const FieldSpec &spec)
+BuiltField RecordDialogBase::addField(const FieldShape &shape)
 {
     BuiltField built;
     QWidget *control = nullptr; // what stands in the grid's middle column
-    switch (spec.kind) {
+    switch (shape.kind) {
     case FieldKind::Text: {
         built.edit = new QLineEdit(this);
-        built.edit->setObjectName(nameOf(spec.objectName));
-        setHint(built.edit, spec.hint);
+        built.edit->setObjectName(nameOf(shape.objectName));
+        setHint(built.edit, shape.hint);
         control = built.edit;
-        if (spec.browseName) {
-            auto *browse = new BrowseButton(built.edit, spec.browseFilter);
-            browse->setObjectName(nameOf(spec.browseName));
-            setHint(browse, spec.browseHint);
+        if (shape.browseName) {
+            auto *browse = new BrowseButton(built.edit, shape.browseFilter);
+            browse->setObjectName(nameOf(shape.browseName));
+            setHint(browse, shape.browseHint);
             control = rowOf(this, built.edit, browse);
         }
         break;
     }
     case FieldKind::Memo:
         built.memo = new QPlainTextEdit(this);
-        built.memo->setObjectName(nameOf(spec.objectName));
+        built.memo->setObjectName(nameOf(shape.objectName));
         built.memo->setTabChangesFocus(true);
         built.memo->setMinimumHeight(80);
-        setHint(built.memo, spec.hint);
+        setHint(built.memo, shape.hint);
         control = built.memo;
         break;
     case FieldKind::Combo:
-        built.combo = listComboBox(this, spec.objectName, spec.items);
-        if (spec.digitFilter)
+        built.combo = listComboBox(this, shape.objectName, shape.items);
+        if (shape.digitFilter)
             installDigitFilter(built.combo->lineEdit());
-        setHint(built.combo, spec.hint);
+        setHint(built.combo, shape.hint);
         control = built.combo;
         break;
     case FieldKind::Spin:
-        built.spin = new SpinField(spec.range, spec.digitFilter ? SpinFilter::Digits : SpinFilter::Numeric, this);
-        built.spin->setObjectName(nameOf(spec.objectName));
-        setHint(built.spin, spec.hint);
+        built.spin = new SpinField(shape.range, shape.digitFilter ? SpinFilter::Digits : SpinFilter::Numeric, this);
+        built.spin->setObjectName(nameOf(shape.objectName));
+        setHint(built.spin, shape.hint);
         control = built.spin;
-        if (!spec.suffix.isEmpty())
-            control = rowOf(this, built.spin, new QLabel(spec.suffix));
-        if (spec.companionName) {
-            built.box = companionBox(this, spec.companionName);
-            if (spec.ticks != CompanionTicks::Never)
-                built.spin->setCompanion(built.box, spec.ticks == CompanionTicks::OnChangeOrClick);
+        if (!shape.suffix.isEmpty())
+            control = rowOf(this, built.spin, new QLabel(shape.suffix));
+        if (shape.companionName) {
+            built.box = companionBox(this, shape.companionName);
+            if (shape.ticks != CompanionTicks::Never)
+                built.spin->setCompanion(built.box, shape.ticks == CompanionTicks::OnChangeOrClick);
         }
         break;
     case FieldKind::Check:
-        built.box = new QCheckBox(spec.label, this);
-        built.box->setObjectName(nameOf(spec.objectName));
-        setHint(built.box, spec.hint);
+        built.box = new QCheckBox(shape.label, this);
+        built.box->setObjectName(nameOf(shape.objectName));
+        setHint(built.box, shape.hint);
         control = built.box;
         break;
     case FieldKind::Radios: {
-        auto *group = new QGroupBox(spec.label, this);
-        if (spec.objectName)
-            group->setObjectName(nameOf(spec.objectName));
-        setHint(group, spec.hint);
+        auto *group = new QGroupBox(shape.label, this);
+        if (shape.objectName)
+            group->setObjectName(nameOf(shape.objectName));
+        setHint(group, shape.hint);
         auto *row = new QHBoxLayout(group);
-        for (const RadioChoice &choice : spec.choices) {
+        for (const RadioChoice &choice : shape.choices) {
             auto *button = new QRadioButton(choice.caption, group);
             button->setObjectName(nameOf(choice.objectName));
             setHint(button, choice.hint);
@@ -132,17 +132,17 @@ BuiltField RecordDialogBase::addField(const FieldSpec &spec)
     }
     case FieldKind::Colour: {
         built.sample = new ColourSample(this);
-        built.sample->setObjectName(nameOf(spec.objectName));
+        built.sample->setObjectName(nameOf(shape.objectName));
         auto *button = new ColourButton(built.sample);
-        button->setObjectName(nameOf(spec.colourButtonName));
-        setHint(button, spec.hint);
+        button->setObjectName(nameOf(shape.colourButtonName));
+        setHint(button, shape.hint);
         control = rowOf(this, built.sample, button, Widen::Nothing);
-        if (spec.companionName) {
-            built.box = companionBox(this, spec.companionName);
+        if (shape.companionName) {
+            built.box = companionBox(this, shape.companionName);
             QCheckBox *box = built.box;
-            if (spec.ticks == CompanionTicks::OnClick) // after the colour dialog closes, whatever its answer
+            if (shape.ticks == CompanionTicks::OnClick) // after the colour dialog closes, whatever its answer
                 connect(button, &QPushButton::clicked, box, [box] { box->setChecked(true); });
-            else if (spec.ticks == CompanionTicks::OnChangeOrClick)
+            else if (shape.ticks == CompanionTicks::OnChangeOrClick)
                 connect(button, &ColourButton::colourChosen, box, [box] { box->setChecked(true); });
         }
         break;
@@ -150,15 +150,15 @@ BuiltField RecordDialogBase::addField(const FieldSpec &spec)
     }
 
     int row = m_grid->rowCount();
-    if (spec.sharesPreviousRow && m_previousRow >= 0) {
+    if (shape.sharesPreviousRow && m_previousRow >= 0) {
         row = m_previousRow; // the same cell; the dialog shows one of the two
-    } else if (spec.kind != FieldKind::Check && !spec.label.isEmpty()) {
-        auto *label = new QLabel(spec.label, this);
+    } else if (shape.kind != FieldKind::Check && !shape.label.isEmpty()) {
+        auto *label = new QLabel(shape.label, this);
         label->setBuddy(built.memo ? static_cast<QWidget *>(built.memo) : control);
-        m_grid->addWidget(label, row, 0, spec.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
+        m_grid->addWidget(label, row, 0, shape.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
     }
     m_grid->addWidget(control, row, 1);
-    if (built.box && spec.kind != FieldKind::Check)
+    if (built.box && shape.kind != FieldKind::Check)
         m_grid->addWidget(built.box, row, 2);
     m_previousRow = row;
     return built;
@@ -197,19 +197,19 @@ void RecordDialogBase::setTextOf(const BuiltField &field, const QString &text)
         field.spin->setValue(text);
 }
 
-int RecordDialogBase::selectedValue(const BuiltField &field, const FieldSpec &spec, int unchanged)
+int RecordDialogBase::selectedValue(const BuiltField &field, const FieldShape &shape, int unchanged)
 {
     for (std::size_t i = 0; i < field.radios.size(); ++i)
         if (field.radios[i]->isChecked())
-            return spec.choices[i].value;
+            return shape.choices[i].value;
     return unchanged;
 }
 
-void RecordDialogBase::selectValue(const BuiltField &field, const FieldSpec &spec, int value)
+void RecordDialogBase::selectValue(const BuiltField &field, const FieldShape &shape, int value)
 {
     for (std::size_t i = 0; i < field.radios.size(); ++i) {
         field.radios[i]->setAutoExclusive(false); // lets every button be unselected
-        field.radios[i]->setChecked(spec.choices[i].value == value);
+        field.radios[i]->setChecked(shape.choices[i].value == value);
         field.radios[i]->setAutoExclusive(true);
     }
 }

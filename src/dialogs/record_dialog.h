@@ -67,15 +67,15 @@ public:
 protected:
     RecordDialogBase(QWidget *parent, DocumentSource documents, const char *objectName, const QString &caption);
 
-    BuiltField addField(const FieldSpec &spec);
+    BuiltField addField(const FieldShape &shape);
     // The buttons row, with room before them for a dialog's own buttons (extraButtons()).
     void addButtons(const DialogButtons &buttons, std::function<void()> insert);
     QHBoxLayout *extraButtons() const { return m_extraButtons; }
 
     static QString textOf(const BuiltField &field);
     static void setTextOf(const BuiltField &field, const QString &text);
-    static int selectedValue(const BuiltField &field, const FieldSpec &spec, int unchanged);
-    static void selectValue(const BuiltField &field, const FieldSpec &spec, int value);
+    static int selectedValue(const BuiltField &field, const FieldShape &shape, int unchanged);
+    static void selectValue(const BuiltField &field, const FieldShape &shape, int value);
     static Rgb colourOf(const BuiltField &field);
     static void setColourOf(const BuiltField &field, const Rgb &colour);
     static QStringList linesOf(const BuiltField &field);
@@ -102,7 +102,7 @@ public:
           m_record(std::move(record))
     {
         for (const FieldRecord<Fields> &field : m_record.fields)
-            m_built.push_back(addField(field.spec));
+            m_built.push_back(addField(field.shape));
         setFields(m_record.defaults);
         addButtons(m_record.buttons, [this] {
             if (const std::optional<Edit> edit = m_record.generate(fields()))
@@ -125,7 +125,7 @@ public:
             if (r.colour)
                 f.*r.colour = colourOf(w);
             if (r.select)
-                r.select(f, selectedValue(w, r.spec, r.selected(f)));
+                r.select(f, selectedValue(w, r.shape, r.selected(f)));
         }
         return f;
     }
@@ -144,7 +144,7 @@ public:
             if (r.colour)
                 setColourOf(w, f.*r.colour);
             if (r.selected)
-                selectValue(w, r.spec, r.selected(f));
+                selectValue(w, r.shape, r.selected(f));
         }
     }
 
@@ -152,7 +152,7 @@ protected:
     const BuiltField &built(const char *objectName) const
     {
         for (std::size_t i = 0; i < m_built.size(); ++i)
-            if (qstrcmp(m_record.fields[i].spec.objectName, objectName) == 0)
+            if (qstrcmp(m_record.fields[i].shape.objectName, objectName) == 0)
                 return m_built[i];
         Q_ASSERT_X(false, "RecordDialog::built", objectName);
         return m_built.front();
