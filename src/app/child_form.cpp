@@ -3,14 +3,10 @@
 #include "app/completion_list.h"
 #include "app/completion_popup.h"
 #include "app/layout_records.h"
-#include "app/main_form.h"
 #include "app/main_window_builder.h"
 #include "app/ruler.h"
-#include "app/save_question.h"
 #include "app/settings.h"
 #include "app/startup_document.h"
-#include "base/text_file.h"
-#include "base/velinor_error.h"
 #include "app/command_registry.h"
 #include "editor/syntax_edit.h"
 
@@ -24,7 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TChildForm::TChildForm(TMainForm *mainForm, QWidget *parent) : QWidget(parent), m_mainForm(mainForm)
+TChildForm::TChildForm(const CommandRegistry &commands, const QList<QKeySequence> &menuShortcuts, QWidget *parent)
+    : QWidget(parent), m_commands(commands)
 {
     setObjectName(QStringLiteral("TChildForm"));
     setWindowTitle(QStringLiteral("Novy1.html"));
@@ -43,7 +40,7 @@ TChildForm::TChildForm(TMainForm *mainForm, QWidget *parent) : QWidget(parent), 
     connect(m_editor, &SyntaxEdit::statusChanged, this, &TChildForm::SyntaxEditStatusChange);
     connect(m_editor, &SyntaxEdit::keyPressed, this, [this](QKeyEvent *event) {
         if (event->key() == Qt::Key_Insert)
-            m_mainForm->flipModePanel();
+            emit insertKeyPressed();
     });
 
     buildPopupMenu();
@@ -65,13 +62,13 @@ TChildForm::TChildForm(TMainForm *mainForm, QWidget *parent) : QWidget(parent), 
     auto *completionShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), m_editor);
     completionShortcut->setContext(Qt::WidgetShortcut);
     connect(completionShortcut, &QShortcut::activated, this, &TChildForm::showCompletionList);
-    releaseMenuShortcuts();
+    releaseMenuShortcuts(menuShortcuts);
 }
 
-void TChildForm::releaseMenuShortcuts()
+void TChildForm::releaseMenuShortcuts(const QList<QKeySequence> &menuShortcuts)
 {
     // Where a menu shortcut and a key of the editor coincide, the menu wins.
-    for (const QKeySequence &sequence : m_mainForm->menuShortcuts()) {
+    for (const QKeySequence &sequence : menuShortcuts) {
         if (sequence.isEmpty())
             continue;
         const int key = sequence[0].toCombined();
@@ -88,26 +85,17 @@ void TChildForm::buildPopupMenu()
 {
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu_Child"));
-    MainWindowBuilder builder(m_mainForm->commands(), this);
+    // Its items act on this window, whichever document is active.
+    MainWindowBuilder builder(m_commands, this, [this] {
+        CommandContext context = m_commands.currentContext();
+        context.window = this;
+        return context;
+    });
     builder.fillMenu(m_popup, documentPopupLayout());
-    // The delete item and the language switch act on this window itself.
-    if (QAction *remove = m_popup->findChild<QAction *>(QStringLiteral("Smazat_PopUpMenu"))) {
-        remove->setEnabled(true);
-        disconnect(remove, nullptr, nullptr, nullptr);
-        connect(remove, &QAction::triggered, this, [this] { m_editor->insert(QString()); });
-    }
     if (QMenu *switchMenu = m_popup->findChild<QMenu *>(QStringLiteral("Zmenasyntaxe_PopUpMenu"))) {
         const QList<QAction *> actions = switchMenu->actions();
-        for (int i = 0; i < kDocumentLanguageCount && i < actions.size(); ++i) {
-            QAction *action = actions.at(i);
-            const auto language = DocumentLanguage(i);
-            m_languageActions[size_t(i)] = action;
-            action->setCheckable(true);
-            action->setChecked(language == DocumentLanguage::Html);
-            action->setEnabled(true);
-            disconnect(action, nullptr, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this, language] { switchLanguage(language); });
-        }
+        for (int i = 0; i < kDocumentLanguageCount && i < actions.size(); ++i)
+            m_languageActions[size_t(i)] = actions.at(i);
     }
 }
 
@@ -117,7 +105,7 @@ void TChildForm::switchLanguage(DocumentLanguage language)
         if (QAction *action = m_languageActions[size_t(i)])
             action->setChecked(i == int(language));
     m_editor->setHighlighter(highlighterOf(language));
-    m_mainForm->setLanguagePanel(languagePanelText(language), false);
+    emit languageChanged(language);
 }
 
 void TChildForm::showEvent(QShowEvent *event)
@@ -141,13 +129,13 @@ void TChildForm::FormShow()
                                           settings->htmlColour(tokenClass, Settings::Side::Foreground));
         }
     }
-    m_mainForm->AktualizujStavovyRadek(this);
+    emit statusChanged();
 }
 
 void TChildForm::SyntaxEditStatusChange()
 {
     m_ruler->update();
-    m_mainForm->AktualizujStavovyRadek(this);
+    emit statusChanged();
 }
 
 void TChildForm::showCompletionList()
@@ -174,24 +162,7 @@ void TChildForm::completionChosen(const QString &row)
 
 bool TChildForm::FormCloseQuery()
 {
-    if (!m_editor->isModified() || m_closeConfirmed)
-        return true;
-    switch (askToSaveChanges(this, QStringLiteral("Uložit změny provedené v souboru?"))) {
-    case SaveAnswer::Discard: return true;
-    case SaveAnswer::Keep: return false;
-    case SaveAnswer::Save: break;
-    }
-    const QString path = m_mainForm->askSavePath(QString());
-    if (path.isEmpty())
-        return false; // the save was cancelled: keep the window and its text
-    try {
-        if (m_editor->saveFile(path))
-            m_mainForm->reportSavedAsUtf8(path);
-    } catch (const VelinorError &error) {
-        showErrorReport(error.message());
-        return false;
-    }
-    return true;
+    return !m_closeCheck || m_closeCheck();
 }
 
 void TChildForm::closeEvent(QCloseEvent *event)

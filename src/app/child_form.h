@@ -2,33 +2,39 @@
 
 #include "editor/document_language.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class CompletionPopup;
 class QAction;
 class QMenu;
 class QTimer;
 class Ruler;
+class CommandRegistry;
 class SyntaxEdit;
-class TMainForm;
 
 // A document window: the ruler above the editor, its pop-up menu with the language switch, the
-// tag-completion list, and the close check.
+// tag-completion list, and the close check. It reports what changed through its signals; the
+// document manager decides what closing it means.
 class TChildForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TChildForm(TMainForm *mainForm, QWidget *parent = nullptr);
+    // The pop-up menu runs the registry's commands with this window as their target. Where a menu
+    // shortcut and a key of the editor coincide, the menu wins.
+    TChildForm(const CommandRegistry &commands, const QList<QKeySequence> &menuShortcuts, QWidget *parent = nullptr);
 
     SyntaxEdit *editor() const { return m_editor; }
     Ruler *ruler() const { return m_ruler; }
     QMenu *popupMenu() const { return m_popup; }
 
     // Applies the settings of setup/setup.ini (ruler, non-printable characters, line numbers,
-    // HTML colours) and rewrites the status bar; run once when the window is first shown.
+    // HTML colours) and reports its status; run once when the window is first shown.
     void FormShow();
 
     // The language switch of the pop-up menu.
@@ -39,13 +45,20 @@ public:
     void showCompletionList();
     CompletionPopup *completionPopup() const { return m_completionPopup; }
 
-    // The close check: false keeps the window open.
+    // The close check: false keeps the window open. Without a check of its own set, it closes.
     bool FormCloseQuery();
+    void setCloseCheck(std::function<bool()> check) { m_closeCheck = std::move(check); }
     // The user has already been asked about this window's changes (Close, Close all).
     void setCloseConfirmed() { m_closeConfirmed = true; }
+    bool isCloseConfirmed() const { return m_closeConfirmed; }
 
 signals:
     void completionListShown();
+    // The caret, the text or the modified state changed (and once when the window is first shown).
+    void statusChanged();
+    void languageChanged(DocumentLanguage language);
+    // The Insert key toggled the editor's insert mode.
+    void insertKeyPressed();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -55,9 +68,10 @@ private:
     void SyntaxEditStatusChange();
     void buildPopupMenu();
     void completionChosen(const QString &row);
-    void releaseMenuShortcuts();
+    void releaseMenuShortcuts(const QList<QKeySequence> &menuShortcuts);
 
-    TMainForm *m_mainForm;
+    const CommandRegistry &m_commands;
+    std::function<bool()> m_closeCheck;
     SyntaxEdit *m_editor;
     Ruler *m_ruler;
     QMenu *m_popup = nullptr;

@@ -1,5 +1,6 @@
 #include "app/command_modules.h"
 
+#include "app/main_form.h"
 #include "app/options_form.h"
 #include "commands/dialog_commands.h"
 #include "commands/tag_commands.h"
@@ -11,14 +12,14 @@
 
 // One line per subsystem.
 
-void registerCommandModules(TMainForm &mainForm, CommandRegistry &registry)
+void registerCommandModules(TMainForm &mainForm, DocumentManager &documents, CommandRegistry &registry)
 {
-    registerFileCommands(mainForm, registry);
+    registerFileCommands(registry, documents, &mainForm);
     registerOptionsCommand(mainForm, registry);
-    registerTagCommands(mainForm, registry);
-    registerFontAndSmallDialogs(mainForm, registry);
-    registerElementDialogs(mainForm, registry);
-    registerStyleCommands(mainForm, registry);
-    registerToolCommands(mainForm, registry);
-    registerColourTools(mainForm, registry);
+    registerTagCommands(registry);
+    registerFontAndSmallDialogs(registry);
+    registerElementDialogs(registry);
+    registerStyleCommands(registry);
+    registerToolCommands(registry);
+    registerColourTools(registry);
 }

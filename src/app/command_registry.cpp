@@ -1,20 +1,43 @@
 #include "app/command_registry.h"
 
+#include "app/child_form.h"
 #include "base/velinor_error.h"
+#include "editor/syntax_edit.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
-void CommandRegistry::add(const QString &command, Handler handler)
+std::function<TextDocument *()> CommandContext::documentSource() const
 {
-    m_handlers.insert(command, std::move(handler));
+    const QPointer<TChildForm> target = window;
+    return [target]() -> TextDocument * { return target ? target->editor() : nullptr; };
 }
 
-void CommandRegistry::run(const QString &command) const
+SyntaxEdit *CommandContext::document() const
 {
-    const auto it = m_handlers.constFind(command);
-    if (it != m_handlers.constEnd())
-        runReportingErrors(*it);
+    return window ? window->editor() : nullptr;
+}
+
+bool CommandRegistry::add(const QString &command, Target target, Handler handler)
+{
+    if (m_entries.contains(command)) {
+        qWarning("Command %s is already registered", qPrintable(command));
+        return false;
+    }
+    m_entries.insert(command, {target, std::move(handler)});
+    return true;
+}
+
+void CommandRegistry::run(const QString &command, const CommandContext &context) const
+{
+    const auto it = m_entries.constFind(command);
+    if (it == m_entries.constEnd())
+        return;
+    if (it->target == Target::Document && !context.window)
+        return; // no document: nothing happens
+    const Handler &handler = it->handler;
+    runReportingErrors([&] { handler(context); });
 }
 
 void showErrorReport(const QString &message)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/command_context.h"
+
 #include <QHash>
 #include <QString>
 
@@ -11,14 +13,33 @@
 class CommandRegistry
 {
 public:
-    using Handler = std::function<void()>;
+    using Handler = std::function<void(const CommandContext &)>;
+    using ContextSource = std::function<CommandContext()>;
 
-    void add(const QString &command, Handler handler);
-    bool has(const QString &command) const { return m_handlers.contains(command); }
-    void run(const QString &command) const;
+    // A document command runs only with a target document: without one nothing happens, here and
+    // nowhere else. Other commands run either way.
+    enum class Target { Document, Optional };
+
+    // False, leaving the first in place, when the name is already taken.
+    bool add(const QString &command, Target target, Handler handler);
+    bool has(const QString &command) const { return m_entries.contains(command); }
+
+    void run(const QString &command, const CommandContext &context) const;
+    // With the context of the main window's controls.
+    void run(const QString &command) const { run(command, currentContext()); }
+
+    // Where the main window's controls take their context from (the active document).
+    void setContextSource(ContextSource source) { m_contextSource = std::move(source); }
+    CommandContext currentContext() const { return m_contextSource ? m_contextSource() : CommandContext{}; }
 
 private:
-    QHash<QString, Handler> m_handlers;
+    struct Entry
+    {
+        Target target;
+        Handler handler;
+    };
+    QHash<QString, Entry> m_entries;
+    ContextSource m_contextSource;
 };
 
 // Shows a Velinor error (the general error report).

@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "app/platform_setup.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ int main(int argc, char *argv[])
     // Maximised; without a window manager (a bare X server) the screen's size does it.
     mainForm.setGeometry(mainForm.screen()->availableGeometry());
     mainForm.showMaximized();
-    mainForm.createChild(); // "Novy1.html", the start-up document, not maximised
+    mainForm.documents().createDocument(); // "Novy1.html", the start-up document, not maximised
 
     // For the start-up benchmark: report when the event loop first runs idle, then leave.
     if (qEnvironmentVariableIsSet("VELINOR_STARTUP_PROBE"))

@@ -6,6 +6,9 @@
 #include "app/main_window_builder.h"
 #include "app/mdi_arrangement.h"
 #include "app/command_modules.h"
+#include "app/editing_commands.h"
+#include "app/status_bar_observer.h"
+#include "files/document_manager.h"
 #include "files/file_commands.h"
 #include "app/palette_control.h"
 #include "app/ruler.h"
@@ -47,8 +50,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("Velinor 1.0"));
-    m_editorFontChoice = QFont(QStringLiteral("MS Sans Serif"));
-    m_editorFontChoice.setPointSize(8); // 11 pixels
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
+    m_documents = new DocumentManager(m_mdiArea, m_commands, [this] { return menuShortcuts(); }, this);
+    // The main window's controls act on the active document.
+    m_commands.setContextSource([this] { return CommandContext{m_documents->activeDocument(), this, m_documents}; });
     registerCommands();
     buildLayout();
     FormCreate();
@@ -67,24 +73,9 @@ TMainForm::~TMainForm()
 
 void TMainForm::registerCommands()
 {
-    auto add = [this](const char *name, std::function<void()> handler) { m_commands.add(text(name), std::move(handler)); };
-    auto onEditor = [this](void (SyntaxEdit::*operation)()) {
-        return [this, operation] {
-            if (SyntaxEdit *editor = ActiveEditor())
-                (editor->*operation)();
-        };
+    auto add = [this](const char *name, std::function<void()> handler) {
+        m_commands.add(text(name), CommandRegistry::Target::Optional, [handler](const CommandContext &) { handler(); });
     };
-    add("ZpetClick", [this] { if (SyntaxEdit *e = ActiveEditor()) e->undo(); });
-    add("VpredClick", [this] { if (SyntaxEdit *e = ActiveEditor()) e->redo(); });
-    add("VyjmoutClick", onEditor(&QsciScintilla::cut));
-    add("KopirovatClick", onEditor(&QsciScintilla::copy));
-    add("VlozitClick", onEditor(&QsciScintilla::paste));
-    add("VybratvseClick", [this] { if (SyntaxEdit *e = ActiveEditor()) e->selectAll(); });
-    add("JdiNaRadekClick", [this] { JdiNaRadekClick(); });
-    add("CislaRadkuClick", [this] { CislaRadkuClick(); });
-    add("PravitkoClick", [this] { PravitkoClick(); });
-    add("NetisknutelneZnakyClick", [this] { NetisknutelneZnakyClick(); });
-    add("PismoClick", [this] { PismoClick(); });
     add("Zobrazit_vsePCClick", [this] { Zobrazit_vsePCClick(); });
     add("Panel_barevClick", [this] { Panel_barevClick(); });
     add("Panel_zdrojuClick", [this] { Panel_zdrojuClick(); });
@@ -106,13 +97,13 @@ void TMainForm::registerCommands()
         }
     });
     add("NapovedakprostrediClick", [this] { NapovedakprostrediClick(); });
-    add("KonecClick", [this] { close(); });
     for (const PaletteTab &tab : paletteLayout()) {
         const int index = int(&tab - paletteLayout().data());
         add(tab.viewCommand, [this, index] { togglePaletteTab(index); });
     }
+    registerEditingCommands(m_commands);
     // The command modules of the other subsystems.
-    registerCommandModules(*this, m_commands);
+    registerCommandModules(*this, *m_documents, m_commands);
 }
 
 QAction *TMainForm::action(const QString &objectName) const
@@ -138,8 +129,6 @@ QList<QKeySequence> TMainForm::menuShortcuts() const
 
 void TMainForm::buildLayout()
 {
-    m_mdiArea = new QMdiArea(this);
-    m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
@@ -162,6 +151,7 @@ void TMainForm::buildLayout()
     connect(m_statusBar, &VelinorStatusBar::hintChanged, this,
             [this](const QString &hint) { m_statusBar->setPanel(VelinorStatusBar::Hint, hint, true); });
     connect(m_statusBar, &VelinorStatusBar::modePanelPressed, this, &TMainForm::modePanelPressed);
+    observeDocuments(m_statusBar, m_documents);
 
     buildPalette();
     buildDocks();
@@ -211,7 +201,7 @@ void TMainForm::buildDocks()
     fileDock->setObjectName(QStringLiteral("TBToolbar_File"));
     fileDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     fileDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    QWidget *filePanel = createFilePanel(*this, fileDock);
+    QWidget *filePanel = createFilePanel(*m_documents, fileDock);
     filePanel->setMinimumWidth(200);
     fileDock->setWidget(filePanel);
     addDockWidget(Qt::RightDockWidgetArea, fileDock);
@@ -321,124 +311,7 @@ void TMainForm::FormClose()
     });
 }
 
-// ---- documents ------------------------------------------------------------------------------------
-
-TChildForm *TMainForm::createChild()
-{
-    auto *child = new TChildForm(this);
-    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(child->windowTitle());
-    connect(child, &QWidget::windowTitleChanged, window, &QWidget::setWindowTitle);
-    // The frame's default size: most of the free area, from its top-left corner.
-    const QSize area = m_mdiArea->viewport()->size();
-    window->resize(std::max(480, area.width() * 3 / 4), std::max(320, area.height() * 3 / 4));
-    window->show();
-    m_mdiArea->setActiveSubWindow(window);
-    return child;
-}
-
-TChildForm *TMainForm::openDocument(const QString &path, const QString &caption, DocumentLanguage language)
-{
-    TChildForm *child = createChild();
-    try {
-        child->editor()->loadFile(path);
-    } catch (...) {
-        // Nothing half-made stays behind: a window showing other text under the file's name could
-        // later overwrite the real file.
-        if (QWidget *window = child->parentWidget())
-            window->close();
-        throw;
-    }
-    child->setWindowTitle(caption);
-    child->editor()->setHighlighter(highlighterOf(language));
-    setLanguagePanel(languagePanelText(language), false);
-    if (auto *window = qobject_cast<QMdiSubWindow *>(child->parentWidget())) {
-        window->showMaximized();
-        m_mdiArea->setActiveSubWindow(window);
-    }
-    child->editor()->setFocus();
-    AktualizujStavovyRadek(child);
-    if (child->editor()->loadedNulBytes() > 0)
-        warnAboutNulBytes(caption);
-    return child;
-}
-
-void TMainForm::warnAboutNulBytes(const QString &caption)
-{
-    // A text file holds no NUL bytes; a binary or UTF-16 file without a byte-order mark does, and
-    // a plain save would change every one of them.
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Soubor %1 obsahuje nulové bajty (NUL), které textový soubor nemá "
-                                        "(binární soubor nebo jiné kódování).\n"
-                                        "Každý z nich ukončuje řádek; uložením se nahradí konci řádků.").arg(caption));
-}
-
-TChildForm *TMainForm::ActiveChild() const
-{
-    QMdiSubWindow *window = m_mdiArea->activeSubWindow();
-    if (!window && !m_mdiArea->subWindowList().isEmpty())
-        window = m_mdiArea->currentSubWindow();
-    return window ? qobject_cast<TChildForm *>(window->widget()) : nullptr;
-}
-
-SyntaxEdit *TMainForm::ActiveEditor() const
-{
-    TChildForm *child = ActiveChild();
-    return child ? child->editor() : nullptr;
-}
-
-void TMainForm::VypisTag(const QString &text)
-{
-    if (SyntaxEdit *editor = ActiveEditor())
-        editor->insert(text);
-}
-
-QString TMainForm::askSavePath(const QString &suggestedName)
-{
-    QString filter = m_lastSaveFilter;
-    const QString start = suggestedName.isEmpty() ? m_lastSavePath : suggestedName;
-    const QString path = QFileDialog::getSaveFileName(this, QString(), start, fileFilters(FileFilters::Documents), &filter,
-                                                      QFileDialog::DontConfirmOverwrite);
-    if (!path.isEmpty()) {
-        m_lastSavePath = path;
-        m_lastSaveFilter = filter;
-    }
-    return path;
-}
-
-void TMainForm::reportSavedAsUtf8(const QString &path)
-{
-    QMessageBox::information(this, windowTitle(),
-                             QStringLiteral("Dokument obsahuje znaky, které kódování windows-1250 neumí zapsat.\n"
-                                            "Soubor %1 byl proto uložen v kódování UTF-8.").arg(path));
-}
-
-// ---- status bar -----------------------------------------------------------------------------------
-
-void TMainForm::AktualizujStavovyRadek(TChildForm *child)
-{
-    if (!child)
-        return;
-    const SyntaxEdit *editor = child->editor();
-    m_statusBar->setPanel(VelinorStatusBar::Position,
-                          statusPositionText(editor->caret(), editor->lineCount(), editor->statusLength()));
-    if (editor->isModified())
-        m_statusBar->setPanel(VelinorStatusBar::State, text(kStateModified), true);
-    else
-        m_statusBar->setPanel(VelinorStatusBar::State, text(kStateUnmodified), false);
-}
-
-void TMainForm::flipModePanel()
-{
-    const bool insert = m_statusBar->panelText(VelinorStatusBar::Mode) == text(kModeInsert);
-    m_statusBar->setPanel(VelinorStatusBar::Mode, text(insert ? kModeOverwrite : kModeInsert));
-}
-
-void TMainForm::setLanguagePanel(const QString &panelText, bool bold)
-{
-    m_statusBar->setPanel(VelinorStatusBar::Language, panelText, bold);
-}
+// ---- status bar ---------------------------------------------------------------------------------
 
 void TMainForm::modePanelPressed()
 {

@@ -18,8 +18,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-// The main window's own commands: panels and palette, the window list, the editing and view
-// commands, and the environment help.
+// The main window's own commands: panels and palette, the window list and the environment help.
 
 namespace {
 QString text(const char *utf8)
@@ -105,65 +104,6 @@ void TMainForm::rebuildWindowList()
         m_windowMenu->addAction(item);
         m_windowListActions.append(item);
     }
-}
-
-// ---- editing commands -----------------------------------------------------------------------------
-
-void TMainForm::JdiNaRadekClick()
-{
-    TGoToLineNumberForm form(this);
-    if (form.exec() != QDialog::Accepted)
-        return;
-    if (SyntaxEdit *editor = ActiveEditor())
-        editor->setCaretLine(form.lineNumber());
-}
-
-void TMainForm::CislaRadkuClick()
-{
-    TChildForm *child = ActiveChild();
-    if (!child)
-        return;
-    const bool shown = !child->editor()->lineNumbersVisible();
-    child->editor()->setLineNumbersVisible(shown);
-    child->ruler()->update();
-    if (QAction *item = action(QStringLiteral("CislaRadku")))
-        item->setChecked(shown);
-}
-
-void TMainForm::PravitkoClick()
-{
-    TChildForm *child = ActiveChild();
-    if (!child)
-        return;
-    const bool shown = child->ruler()->isHidden();
-    child->ruler()->setVisible(shown);
-    if (QAction *item = action(QStringLiteral("Pravitko")))
-        item->setChecked(shown);
-}
-
-void TMainForm::NetisknutelneZnakyClick()
-{
-    SyntaxEdit *editor = ActiveEditor();
-    if (!editor)
-        return;
-    const bool shown = !editor->nonPrintableVisible();
-    editor->setNonPrintableVisible(shown);
-    if (QAction *item = action(QStringLiteral("NetisknutelneZnaky")))
-        item->setChecked(shown);
-}
-
-void TMainForm::PismoClick()
-{
-    bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, m_editorFontChoice, this);
-    TChildForm *child = ActiveChild();
-    if (confirmed) {
-        m_editorFontChoice = chosen;
-        if (child)
-            child->editor()->setEditorFont(chosen);
-    }
-    if (child)
-        child->ruler()->update();
 }
 
 // ---- help -----------------------------------------------------------------------------------------

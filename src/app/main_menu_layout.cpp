@@ -329,13 +329,13 @@ const std::vector<MenuEntry> &documentPopupLayout()
         item("Smazat_PopUpMenu", "&Smazat", "Smazat_PopUpMenuClick"),
         separator(),
         submenu("Zmenasyntaxe_PopUpMenu", "Změ&na syntaxe", {
-            toggle("Syntaxe_HTML", "HTML", "", true),
-            toggle("Syntaxe_XHTML", "XHTML", "", false),
-            toggle("Syntaxe_CSS", "CSS", "", false),
-            toggle("Syntaxe_JavaScript", "JavaScript", "", false),
-            toggle("Syntaxe_PHP", "PHP", "", false),
-            toggle("Syntaxe_SQL", "SQL", "", false),
-            toggle("Syntaxe_XML", "XML", "", false),
+            toggle("Syntaxe_HTML", "HTML", "Syntaxe_HTMLClick", true),
+            toggle("Syntaxe_XHTML", "XHTML", "Syntaxe_XHTMLClick", false),
+            toggle("Syntaxe_CSS", "CSS", "Syntaxe_CSSClick", false),
+            toggle("Syntaxe_JavaScript", "JavaScript", "Syntaxe_JavaScriptClick", false),
+            toggle("Syntaxe_PHP", "PHP", "Syntaxe_PHPClick", false),
+            toggle("Syntaxe_SQL", "SQL", "Syntaxe_SQLClick", false),
+            toggle("Syntaxe_XML", "XML", "Syntaxe_XMLClick", false),
         }),
         submenu("Vlozit__PopUpMenu", "Vložit ...", {
             submenu("CasDatum_PopUpMenu", "Čas&&Datum", {

@@ -47,14 +47,15 @@ protected:
     bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ToolTip; }
 };
 
-QMenu *findDropDown(const char *name, QWidget *parent, const CommandRegistry &registry, QObject *owner)
+QMenu *findDropDown(const char *name, QWidget *parent, const CommandRegistry &registry, QObject *owner,
+                    const CommandRegistry::ContextSource &contextSource)
 {
     for (const DropDownMenu &dropDown : paletteDropDownMenus()) {
         if (qstrcmp(dropDown.objectName, name) != 0)
             continue;
         auto *menu = new QMenu(parent);
         menu->setObjectName(text(dropDown.objectName));
-        MainWindowBuilder(registry, owner).fillMenu(menu, dropDown.items);
+        MainWindowBuilder(registry, owner, contextSource).fillMenu(menu, dropDown.items);
         return menu;
     }
     return nullptr;
@@ -62,8 +63,9 @@ QMenu *findDropDown(const char *name, QWidget *parent, const CommandRegistry &re
 
 } // namespace
 
-MainWindowBuilder::MainWindowBuilder(const CommandRegistry &registry, QObject *owner)
-    : m_registry(registry), m_owner(owner)
+MainWindowBuilder::MainWindowBuilder(const CommandRegistry &registry, QObject *owner,
+                                     CommandRegistry::ContextSource contextSource)
+    : m_registry(registry), m_owner(owner), m_contextSource(std::move(contextSource))
 {
 }
 
@@ -78,7 +80,10 @@ void MainWindowBuilder::connectCommand(QAction *action, const char *command)
         return;
     }
     const CommandRegistry *registry = &m_registry;
-    QObject::connect(action, &QAction::triggered, action, [registry, name] { registry->run(name); });
+    const CommandRegistry::ContextSource source = m_contextSource;
+    QObject::connect(action, &QAction::triggered, action, [registry, name, source] {
+        registry->run(name, source ? source() : registry->currentContext());
+    });
 }
 
 QAction *MainWindowBuilder::makeAction(const MenuEntry &entry)
@@ -187,7 +192,7 @@ void MainWindowBuilder::fillToolBar(QToolBar *toolBar, const std::vector<ToolBut
                 button->setFont(font);
             }
             if (*entry.dropDownMenu) {
-                if (QMenu *menu = findDropDown(entry.dropDownMenu, toolBar, m_registry, m_owner)) {
+                if (QMenu *menu = findDropDown(entry.dropDownMenu, toolBar, m_registry, m_owner, m_contextSource)) {
                     action->setEnabled(true);
                     button->setMenu(menu);
                     button->setPopupMode(QToolButton::InstantPopup);

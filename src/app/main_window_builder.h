@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/command_registry.h"
 #include "app/layout_records.h"
 
-class CommandRegistry;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -18,7 +18,10 @@ inline constexpr const char *kCommandProperty = "command";
 class MainWindowBuilder
 {
 public:
-    MainWindowBuilder(const CommandRegistry &registry, QObject *owner);
+    // The controls run their commands with the registry's current context, or with the context
+    // `contextSource` gives (a window that is its own target).
+    MainWindowBuilder(const CommandRegistry &registry, QObject *owner,
+                      CommandRegistry::ContextSource contextSource = {});
 
     QAction *makeAction(const MenuEntry &entry);
     void fillMenu(QMenu *menu, const std::vector<MenuEntry> &entries);
@@ -31,4 +34,5 @@ private:
 
     const CommandRegistry &m_registry;
     QObject *m_owner;
+    CommandRegistry::ContextSource m_contextSource;
 };

@@ -385,7 +385,7 @@ void TOptionsForm::HelpButton_OptionsFormClick()
 
 void registerOptionsCommand(TMainForm &mainForm, CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("Nastavenprogramu1Click"), [&mainForm] {
+    registry.add(QStringLiteral("Nastavenprogramu1Click"), CommandRegistry::Target::Optional, [&mainForm](const CommandContext &) {
         TOptionsForm form(&mainForm, [&mainForm] { mainForm.NapovedakprostrediClick(); });
         form.exec();
     });

@@ -1,43 +1,35 @@
 #include "commands/dialog_commands.h"
 
 #include "app/command_registry.h"
-#include "app/main_form.h"
 #include "commands/font_form.h"
 #include "commands/small_element_forms.h"
-#include "editor/syntax_edit.h"
 
 namespace {
 
-DocumentSource activeDocumentOf(TMainForm &mainForm)
-{
-    return [&mainForm]() -> TextDocument * { return mainForm.ActiveEditor(); };
-}
-
 template <typename Dialog>
-CommandRegistry::Handler fontOpener(TMainForm &mainForm)
+void openFontDialog(const CommandContext &context)
 {
-    return [&mainForm] {
-        Dialog dialog(&mainForm, activeDocumentOf(mainForm));
-        dialog.exec();
-    };
+    Dialog dialog(context.parent, context.documentSource());
+    dialog.exec();
 }
 
-CommandRegistry::Handler smallOpener(TMainForm &mainForm, const char *className)
+CommandRegistry::Handler smallOpener(const char *className)
 {
     const SmallDialogRecord *record = smallDialogRecord(QString::fromLatin1(className));
     Q_ASSERT(record);
-    return [&mainForm, record] {
-        SmallElementForm dialog(&mainForm, activeDocumentOf(mainForm), *record);
+    return [record](const CommandContext &context) {
+        SmallElementForm dialog(context.parent, context.documentSource(), *record);
         dialog.exec();
     };
 }
 
 } // namespace
 
-void registerFontAndSmallDialogs(TMainForm &mainForm, CommandRegistry &registry)
+void registerFontAndSmallDialogs(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("FontClick"), fontOpener<TFontForm>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Text_BASEFONTClick"), fontOpener<TBasefontForm>(mainForm));
+    const auto optional = CommandRegistry::Target::Optional;
+    registry.add(QStringLiteral("FontClick"), optional, &openFontDialog<TFontForm>);
+    registry.add(QStringLiteral("ToolButton_Text_BASEFONTClick"), optional, &openFontDialog<TBasefontForm>);
     const struct
     {
         const char *command;
@@ -53,5 +45,5 @@ void registerFontAndSmallDialogs(TMainForm &mainForm, CommandRegistry &registry)
         {"VodorovnacaraClick", "THr_Form"},
     };
     for (const auto &launcher : launchers)
-        registry.add(QString::fromLatin1(launcher.command), smallOpener(mainForm, launcher.dialog));
+        registry.add(QString::fromLatin1(launcher.command), optional, smallOpener(launcher.dialog));
 }

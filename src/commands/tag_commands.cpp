@@ -2,7 +2,7 @@
 
 #include "app/command_registry.h"
 #include "editor/document_language.h"
-#include "app/main_form.h"
+#include "files/document_manager.h"
 #include "base/ini_file.h"
 #include "base/program_folder.h"
 #include "commands/date_time.h"
@@ -40,55 +40,50 @@ const ExamplePage kExamplePages[] = {
      "Soubor \"galerie.php\" s ukázkou galerie přes PHP\nnebyl nalezen!"},
 };
 
-void runOnActiveDocument(TMainForm &mainForm, const Edit &edit)
-{
-    if (SyntaxEdit *editor = mainForm.ActiveEditor())
-        apply(edit, *editor);
-}
-
 // A file delivered beside the program is missing: say so, then close the main window as its own
 // close command does (documents with unsaved changes still ask first).
-void reportMissingAndClose(TMainForm &mainForm, const char *message)
+void reportMissingAndClose(const CommandContext &context, const char *message)
 {
-    QMessageBox::information(&mainForm, mainForm.windowTitle(), QString::fromUtf8(message));
-    mainForm.close();
+    QWidget *mainWindow = context.parent->window();
+    QMessageBox::information(mainWindow, mainWindow->windowTitle(), QString::fromUtf8(message));
+    mainWindow->close();
 }
 
-void openExamplePage(TMainForm &mainForm, const ExamplePage &page)
+void openExamplePage(const CommandContext &context, const ExamplePage &page)
 {
     const QString path = ProgramFolder::file(ProgramFile::ExampleFolder) + QLatin1Char('/') + QString::fromUtf8(page.file);
     if (!QFileInfo(path).isFile()) {
-        reportMissingAndClose(mainForm, page.missing);
+        reportMissingAndClose(context, page.missing);
         return;
     }
-    mainForm.openDocument(path, QString::fromUtf8(page.caption), page.language);
+    context.documents->openDocument(path, QString::fromUtf8(page.caption), page.language);
 }
 
-void openTagHelp(TMainForm &mainForm)
+void openTagHelp(const CommandContext &context)
 {
     const QString path = ProgramFolder::file(ProgramFile::TagHelp);
     if (!QFileInfo(path).isFile()) {
-        reportMissingAndClose(mainForm, "Soubor \"napoveda_tagy.html\" s nápovědou k tagům\nnebyl nalzen!");
+        reportMissingAndClose(context, "Soubor \"napoveda_tagy.html\" s nápovědou k tagům\nnebyl nalzen!");
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void insertTimeStamp(TMainForm &mainForm, TimeStamp stamp)
+void insertTimeStamp(const CommandContext &context, TimeStamp stamp)
 {
-    if (SyntaxEdit *editor = mainForm.ActiveEditor())
-        apply(timeStampEdit(stamp, QLocale::system(), QDateTime::currentDateTime()), *editor);
+    apply(timeStampEdit(stamp, QLocale::system(), QDateTime::currentDateTime()), *context.document());
 }
 
 // "LOCAL" and "NAME": insert the link or anchor, remember the name, reload the list, clear the
 // field. When the file cannot be written the error report shows it and the field keeps its text.
-void runLocalLink(TMainForm &mainForm, Edit (*linkEdit)(const QString &))
+void runLocalLink(const CommandContext &context, Edit (*linkEdit)(const QString &))
 {
-    auto *field = mainForm.findChild<QComboBox *>(QStringLiteral("Link_ComboBox"));
+    auto *field = context.parent->window()->findChild<QComboBox *>(QStringLiteral("Link_ComboBox"));
     if (!field)
         return;
     const QString name = field->currentText();
-    runOnActiveDocument(mainForm, linkEdit(name));
+    if (SyntaxEdit *document = context.document())
+        apply(linkEdit(name), *document);
     if (!name.isEmpty()) {
         IniFile file(ProgramFolder::file(ProgramFile::LocalLinkFile));
         const QStringList names = rememberLinkName(file, name);
@@ -100,25 +95,33 @@ void runLocalLink(TMainForm &mainForm, Edit (*linkEdit)(const QString &))
 
 } // namespace
 
-void registerTagCommands(TMainForm &mainForm, CommandRegistry &registry)
+void registerTagCommands(CommandRegistry &registry)
 {
-    TMainForm *form = &mainForm;
+    using Target = CommandRegistry::Target;
     for (const DirectCommand &entry : directCommandCatalogue()) {
         const Edit *edit = &entry.edit;
-        registry.add(QString::fromLatin1(entry.command), [form, edit] { runOnActiveDocument(*form, *edit); });
+        registry.add(QString::fromLatin1(entry.command), Target::Document,
+                     [edit](const CommandContext &context) { apply(*edit, *context.document()); });
     }
 
-    registry.add(QStringLiteral("CasClick"), [form] { insertTimeStamp(*form, TimeStamp::Time); });
-    registry.add(QStringLiteral("DatumClick"), [form] { insertTimeStamp(*form, TimeStamp::Date); });
-    registry.add(QStringLiteral("Datum_CasClick"), [form] { insertTimeStamp(*form, TimeStamp::DateThenTime); });
-    registry.add(QStringLiteral("Cas_DatumClick"), [form] { insertTimeStamp(*form, TimeStamp::TimeThenDate); });
+    const std::pair<const char *, TimeStamp> stamps[] = {{"CasClick", TimeStamp::Time},
+                                                          {"DatumClick", TimeStamp::Date},
+                                                          {"Datum_CasClick", TimeStamp::DateThenTime},
+                                                          {"Cas_DatumClick", TimeStamp::TimeThenDate}};
+    for (const auto &[command, stamp] : stamps)
+        registry.add(QString::fromLatin1(command), Target::Document,
+                     [stamp = stamp](const CommandContext &context) { insertTimeStamp(context, stamp); });
 
     for (const ExamplePage &page : kExamplePages) {
         const ExamplePage *record = &page;
-        registry.add(QString::fromLatin1(page.command), [form, record] { openExamplePage(*form, *record); });
+        registry.add(QString::fromLatin1(page.command), Target::Optional,
+                     [record](const CommandContext &context) { openExamplePage(context, *record); });
     }
-    registry.add(QStringLiteral("Napoveda_k_taguClick"), [form] { openTagHelp(*form); });
+    registry.add(QStringLiteral("Napoveda_k_taguClick"), Target::Optional, &openTagHelp);
 
-    registry.add(QStringLiteral("ToolButton_Odkazy_LOCALClick"), [form] { runLocalLink(*form, &localLinkEdit); });
-    registry.add(QStringLiteral("ToolButton_Odkazy_NAMEClick"), [form] { runLocalLink(*form, &anchorEdit); });
+    // The list of names is kept also without a document.
+    registry.add(QStringLiteral("ToolButton_Odkazy_LOCALClick"), Target::Optional,
+                 [](const CommandContext &context) { runLocalLink(context, &localLinkEdit); });
+    registry.add(QStringLiteral("ToolButton_Odkazy_NAMEClick"), Target::Optional,
+                 [](const CommandContext &context) { runLocalLink(context, &anchorEdit); });
 }

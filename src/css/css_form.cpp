@@ -1,7 +1,7 @@
 #include "css/css_form.h"
 
 #include "app/command_registry.h"
-#include "app/main_form.h"
+#include "files/document_manager.h"
 #include "app/child_form.h"
 #include "base/program_folder.h"
 #include "base/velinor_error.h"
@@ -58,8 +58,8 @@ private:
 
 } // namespace
 
-TCSS_Form::TCSS_Form(TMainForm &mainForm)
-    : QDialog(&mainForm), m_mainForm(mainForm)
+TCSS_Form::TCSS_Form(QWidget *parent, DocumentManager &documents)
+    : QDialog(parent), m_documents(documents)
 {
     setObjectName(QStringLiteral("TCSS_Form"));
     setWindowTitle(QStringLiteral("CSS editor"));
@@ -299,7 +299,7 @@ void TCSS_Form::Button_vygenerovatClick()
                              QMessageBox::Ok);
         return;
     }
-    TChildForm *child = m_mainForm.createChild();
+    TChildForm *child = m_documents.createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setText(QString());
     editor->setHighlighter(Highlighter::Css);

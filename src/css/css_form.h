@@ -13,7 +13,7 @@ class QColorDialog;
 class QComboBox;
 class QLineEdit;
 class QTabWidget;
-class TMainForm;
+class DocumentManager;
 
 // The CSS editor: eight pages of fields describing the look of "body", and "&Vygenerovat", which
 // opens the stylesheet in a new document window and stores it in projekty as the style's name
@@ -24,7 +24,8 @@ class TCSS_Form : public QDialog
     Q_OBJECT
 
 public:
-    explicit TCSS_Form(TMainForm &mainForm);
+    // The new style document opens through the document manager.
+    TCSS_Form(QWidget *parent, DocumentManager &documents);
 
     CssStyleFields fields() const;
 
@@ -38,7 +39,7 @@ private:
     void pickPicture(QLineEdit *target);
     void ChB_NoneClick(bool checked);
 
-    TMainForm &m_mainForm;
+    DocumentManager &m_documents;
     QLineEdit *m_name;
     QCheckBox *m_openAfter;
     QColorDialog *m_colourDialog;

@@ -1,7 +1,6 @@
 #include "css/style_commands.h"
 
 #include "app/command_registry.h"
-#include "app/main_form.h"
 #include "css/css_form.h"
 #include "css/css_style_generator.h"
 #include "editor/edit.h"
@@ -12,33 +11,30 @@
 namespace {
 
 // The palette's edits live as long as the main window, so their texts last for the whole run.
-QString paletteEditText(const TMainForm &mainForm, const QString &objectName)
+QString paletteEditText(const CommandContext &context, const QString &objectName)
 {
-    const auto *edit = mainForm.findChild<QLineEdit *>(objectName);
+    const auto *edit = context.parent->window()->findChild<QLineEdit *>(objectName);
     return edit ? edit->text() : QString();
 }
 
-void ToolButton_Styl_OwnCSSClick(TMainForm &mainForm)
+void ToolButton_Styl_OwnCSSClick(const CommandContext &context)
 {
-    SyntaxEdit *editor = mainForm.ActiveEditor();
-    if (!editor)
-        return;
-    const QString rule = emptyStyleRule(paletteEditText(mainForm, QStringLiteral("Css_stylEdit")),
-                                        paletteEditText(mainForm, QStringLiteral("Css_IDEdit")));
-    apply(Edit().insert(rule), *editor);
+    const QString rule = emptyStyleRule(paletteEditText(context, QStringLiteral("Css_stylEdit")),
+                                        paletteEditText(context, QStringLiteral("Css_IDEdit")));
+    apply(Edit().insert(rule), *context.document());
 }
 
-void EditorCSSstyl1Click(TMainForm &mainForm)
+void EditorCSSstyl1Click(const CommandContext &context)
 {
-    TCSS_Form editor(mainForm);
+    TCSS_Form editor(context.parent, *context.documents);
     editor.exec();
 }
 
 } // namespace
 
-void registerStyleCommands(TMainForm &mainForm, CommandRegistry &registry)
+void registerStyleCommands(CommandRegistry &registry)
 {
-    TMainForm *form = &mainForm;
-    registry.add(QStringLiteral("ToolButton_Styl_OwnCSSClick"), [form] { ToolButton_Styl_OwnCSSClick(*form); });
-    registry.add(QStringLiteral("EditorCSSstyl1Click"), [form] { EditorCSSstyl1Click(*form); });
+    registry.add(QStringLiteral("ToolButton_Styl_OwnCSSClick"), CommandRegistry::Target::Document,
+                 &ToolButton_Styl_OwnCSSClick);
+    registry.add(QStringLiteral("EditorCSSstyl1Click"), CommandRegistry::Target::Optional, &EditorCSSstyl1Click);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 class CommandRegistry;
-class TMainForm;
 
 // The commands of the palette tab "Styl" that are not constant insertions: the empty rule of
 // "  CSS >>" from the tab's two edits, and the CSS editor (the tab's "CSS" and the tools menu item).
-void registerStyleCommands(TMainForm &mainForm, CommandRegistry &registry);
+void registerStyleCommands(CommandRegistry &registry);

@@ -1,7 +1,6 @@
 #include "dialogs/element_dialogs.h"
 
 #include "app/command_registry.h"
-#include "app/main_form.h"
 #include "dialogs/css_link_form.h"
 #include "dialogs/email_form.h"
 #include "dialogs/form_dialogs.h"
@@ -11,39 +10,41 @@
 #include "dialogs/list_counter_dialogs.h"
 #include "dialogs/multimedia_dialogs.h"
 #include "dialogs/table_form.h"
-#include "editor/syntax_edit.h"
 
 namespace {
 
 template <typename Dialog>
-CommandRegistry::Handler opener(TMainForm &mainForm)
+void open(const CommandContext &context)
 {
-    return [&mainForm] {
-        Dialog dialog(&mainForm, [&mainForm]() -> TextDocument * { return mainForm.ActiveEditor(); });
-        dialog.exec();
-    };
+    Dialog dialog(context.parent, context.documentSource());
+    dialog.exec();
 }
 
 } // namespace
 
-void registerElementDialogs(TMainForm &mainForm, CommandRegistry &registry)
+void registerElementDialogs(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("ToolButton_Tabulky_TABLESClick"), opener<TTable_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Multimedia_IMGClick"), opener<TIMG_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Odkazy_AClick"), opener<TFormHTTPOdkaz>(mainForm));
-    registry.add(QStringLiteral("ToolButton_FastPaste_MailToClick"), opener<TEMail_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Styl_LINKClick"), opener<TCSS_LinkForm>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Formulare_FORMClick"), opener<TForm_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Formulare_INPUTClick"), opener<TElForm_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Formulare_SELECTClick"), opener<TSelect_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Formulare_TEXAREAClick"), opener<TTextarea_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Ramce_FRAMESETClick"), opener<TFrame_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Ramce_FRAMEClick"), opener<TDefFrame_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Ramce_IFRAMEClick"), opener<TIFRAME_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Multimedia_MARQUEEClick"), opener<TMARQUEE_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Multimedia_EMBEDClick"), opener<TEMBED_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Multimedia_BGSOUNDClick"), opener<TSound_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Multimedia_VIDEOClick"), opener<TVideo_Form>(mainForm));
-    registry.add(QStringLiteral("ToolButton_Seznamy_SEZNAMClick"), opener<TSeznamyForm>(mainForm));
-    registry.add(QStringLiteral("PocitadloClick"), opener<TPocitadlo_Form>(mainForm));
+    // One line per dialog: the command and the dialog it opens.
+    const std::pair<const char *, CommandRegistry::Handler> dialogs[] = {
+        {"ToolButton_Tabulky_TABLESClick", &open<TTable_Form>},
+        {"ToolButton_Multimedia_IMGClick", &open<TIMG_Form>},
+        {"ToolButton_Odkazy_AClick", &open<TFormHTTPOdkaz>},
+        {"ToolButton_FastPaste_MailToClick", &open<TEMail_Form>},
+        {"ToolButton_Styl_LINKClick", &open<TCSS_LinkForm>},
+        {"ToolButton_Formulare_FORMClick", &open<TForm_Form>},
+        {"ToolButton_Formulare_INPUTClick", &open<TElForm_Form>},
+        {"ToolButton_Formulare_SELECTClick", &open<TSelect_Form>},
+        {"ToolButton_Formulare_TEXAREAClick", &open<TTextarea_Form>},
+        {"ToolButton_Ramce_FRAMESETClick", &open<TFrame_Form>},
+        {"ToolButton_Ramce_FRAMEClick", &open<TDefFrame_Form>},
+        {"ToolButton_Ramce_IFRAMEClick", &open<TIFRAME_Form>},
+        {"ToolButton_Multimedia_MARQUEEClick", &open<TMARQUEE_Form>},
+        {"ToolButton_Multimedia_EMBEDClick", &open<TEMBED_Form>},
+        {"ToolButton_Multimedia_BGSOUNDClick", &open<TSound_Form>},
+        {"ToolButton_Multimedia_VIDEOClick", &open<TVideo_Form>},
+        {"ToolButton_Seznamy_SEZNAMClick", &open<TSeznamyForm>},
+        {"PocitadloClick", &open<TPocitadlo_Form>},
+    };
+    for (const auto &[command, opener] : dialogs)
+        registry.add(QString::fromLatin1(command), CommandRegistry::Target::Optional, opener);
 }

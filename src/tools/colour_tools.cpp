@@ -1,9 +1,8 @@
 #include "tools/colour_tools.h"
 
 #include "app/command_registry.h"
-#include "app/main_form.h"
 #include "editor/edit.h"
-#include "editor/syntax_edit.h"
+#include "editor/text_document.h"
 #include "tools/barva_form.h"
 #include "tools/kapatko_form.h"
 #include "tools/prevod_barvy_form.h"
@@ -18,51 +17,49 @@
 
 namespace {
 
-DocumentSource activeDocumentOf(TMainForm &mainForm)
-{
-    return [&mainForm]() -> TextDocument * { return mainForm.ActiveEditor(); };
-}
-
 // The main window's colour dialog: made once, so it opens on the colour last chosen in it.
-QColorDialog *mainColourDialog(TMainForm &mainForm)
+QColorDialog *mainColourDialog(QWidget *mainWindow)
 {
-    auto *dialog = mainForm.findChild<QColorDialog *>(QStringLiteral("ColorDialog"), Qt::FindDirectChildrenOnly);
+    auto *dialog = mainWindow->findChild<QColorDialog *>(QStringLiteral("ColorDialog"), Qt::FindDirectChildrenOnly);
     if (!dialog) {
-        dialog = new QColorDialog(Qt::black, &mainForm);
+        dialog = new QColorDialog(Qt::black, mainWindow);
         dialog->setObjectName(QStringLiteral("ColorDialog"));
     }
     return dialog;
 }
 
-void Vbrbarvy1Click(TMainForm &mainForm)
+void Vbrbarvy1Click(const CommandContext &context)
 {
-    QColorDialog *dialog = mainColourDialog(mainForm);
+    const auto target = context.documentSource();
+    QColorDialog *dialog = mainColourDialog(context.parent->window());
     if (dialog->exec() != QDialog::Accepted)
         return;
     const QColor chosen = dialog->currentColor();
-    if (SyntaxEdit *editor = mainForm.ActiveEditor())
-        apply(Edit().insert(colourText({chosen.red(), chosen.green(), chosen.blue()})), *editor);
+    if (TextDocument *document = target())
+        apply(Edit().insert(colourText({chosen.red(), chosen.green(), chosen.blue()})), *document);
 }
 
-void EditacebarvyClick(TMainForm &mainForm)
+void EditacebarvyClick(const CommandContext &context)
 {
-    TBarva_Form mixer(&mainForm, activeDocumentOf(mainForm));
+    TBarva_Form mixer(context.parent, context.documentSource());
     mixer.exec();
 }
 
-void PrevodbarvyClick(TMainForm &mainForm)
+void PrevodbarvyClick(const CommandContext &context)
 {
-    TForm_PrevodBarvy viewer(&mainForm);
+    TForm_PrevodBarvy viewer(context.parent);
     viewer.exec();
 }
 
-void KapatkoClick(TMainForm &mainForm)
+void KapatkoClick(const CommandContext &context)
 {
-    mainForm.hide();
+    QWidget *mainWindow = context.parent->window();
+    const auto target = context.documentSource();
+    mainWindow->hide();
     // The screen is taken once the main window has left it.
-    QTimer::singleShot(250, &mainForm, [&mainForm] {
-        auto *eyedropper = new TKapatko_Form(captureWholeScreen(), activeDocumentOf(mainForm));
-        QObject::connect(eyedropper, &TKapatko_Form::closed, &mainForm, &QWidget::show);
+    QTimer::singleShot(250, mainWindow, [mainWindow, target] {
+        auto *eyedropper = new TKapatko_Form(captureWholeScreen(), target);
+        QObject::connect(eyedropper, &TKapatko_Form::closed, mainWindow, &QWidget::show);
         eyedropper->showMaximized();
         eyedropper->activateWindow();
     });
@@ -80,14 +77,14 @@ QIcon colourIcon(const Rgb &colour)
 
 } // namespace
 
-void registerColourTools(TMainForm &mainForm, CommandRegistry &registry)
+void registerColourTools(CommandRegistry &registry)
 {
-    TMainForm *form = &mainForm;
-    registry.add(QStringLiteral("Vbrbarvy1Click"), [form] { Vbrbarvy1Click(*form); });
-    registry.add(QStringLiteral("EditacebarvyClick"), [form] { EditacebarvyClick(*form); });
-    registry.add(QStringLiteral("TBItem_VybratBarvuClick"), [form] { EditacebarvyClick(*form); });
-    registry.add(QStringLiteral("PrevodbarvyClick"), [form] { PrevodbarvyClick(*form); });
-    registry.add(QStringLiteral("KapatkoClick"), [form] { KapatkoClick(*form); });
+    const auto optional = CommandRegistry::Target::Optional;
+    registry.add(QStringLiteral("Vbrbarvy1Click"), optional, &Vbrbarvy1Click);
+    registry.add(QStringLiteral("EditacebarvyClick"), optional, &EditacebarvyClick);
+    registry.add(QStringLiteral("TBItem_VybratBarvuClick"), optional, &EditacebarvyClick);
+    registry.add(QStringLiteral("PrevodbarvyClick"), optional, &PrevodbarvyClick);
+    registry.add(QStringLiteral("KapatkoClick"), optional, &KapatkoClick);
 }
 
 void paintColourBarIcons(QToolBar *colourBar)

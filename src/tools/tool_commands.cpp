@@ -1,7 +1,7 @@
 #include "tools/tool_commands.h"
 
 #include "app/command_registry.h"
-#include "app/main_form.h"
+#include "app/child_form.h"
 #include "editor/syntax_edit.h"
 #include "tools/about_app_form.h"
 #include "tools/calculator.h"
@@ -9,31 +9,39 @@
 #include "tools/schranka_form.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 
-void VypocetClick(TMainForm &mainForm)
+namespace {
+
+// Starts the first desktop calculator found, without waiting for it; without one, says so.
+void VypocetClick(const CommandContext &context)
 {
     const QString calculator = findDesktopCalculator();
     if (!calculator.isEmpty() && QProcess::startDetached(calculator, {}))
         return;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Soubor cals.exe nebyl nalezen!"),
-                    QMessageBox::Ok, &mainForm);
+                    QMessageBox::Ok, context.parent);
     box.exec();
 }
 
-void registerToolCommands(TMainForm &mainForm, CommandRegistry &registry)
+} // namespace
+
+void registerToolCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("PrevodcislaClick"), [&mainForm] {
-        TConvertCount_Form form(&mainForm, [&mainForm]() -> TextDocument * { return mainForm.ActiveEditor(); });
+    using Target = CommandRegistry::Target;
+    registry.add(QStringLiteral("PrevodcislaClick"), Target::Optional, [](const CommandContext &context) {
+        const QPointer<TChildForm> target = context.window;
+        TConvertCount_Form form(context.parent, [target]() -> TextDocument * { return target ? target->editor() : nullptr; });
         form.exec();
     });
-    registry.add(QStringLiteral("ProhlizeniSchrankyClick"), [&mainForm] {
-        TSchrankaForm viewer(&mainForm);
+    registry.add(QStringLiteral("ProhlizeniSchrankyClick"), Target::Optional, [](const CommandContext &context) {
+        TSchrankaForm viewer(context.parent);
         viewer.exec();
     });
-    registry.add(QStringLiteral("OprogramuClick"), [&mainForm] {
-        TFormAboutApp about(&mainForm);
+    registry.add(QStringLiteral("OprogramuClick"), Target::Optional, [](const CommandContext &context) {
+        TFormAboutApp about(context.parent);
         about.exec();
     });
-    registry.add(QStringLiteral("VypocetClick"), [&mainForm] { VypocetClick(mainForm); });
+    registry.add(QStringLiteral("VypocetClick"), Target::Optional, &VypocetClick);
 }

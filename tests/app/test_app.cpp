@@ -3,6 +3,7 @@
 #include "app/completion_popup.h"
 #include "app/hint_text.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "app/palette_control.h"
 #include "app/ruler.h"
 #include "app/status_bar.h"
@@ -228,10 +229,10 @@ void TestApp::firstStartWithoutSetupFolder()
     QMenu *where = mainForm.menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju"));
     QVERIFY(where && where->menuAction()->isEnabled());
 
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     QVERIFY(child);
     QCOMPARE(child->windowTitle(), QStringLiteral("Novy1.html"));
-    QCOMPARE(mainForm.ActiveChild(), child);
+    QCOMPARE(mainForm.documents().activeDocument(), child);
     QCOMPARE(panel(mainForm, VelinorStatusBar::Position), QStringLiteral("1/1 : 11/272"));
     QCOMPARE(panel(mainForm, VelinorStatusBar::State), QString::fromUtf8("NEZMĚNĚNO"));
     QVERIFY(!mainForm.statusPanels()->isPanelBold(VelinorStatusBar::State));
@@ -346,7 +347,7 @@ void TestApp::positionPanel()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     child->editor()->setText(text);
     child->editor()->setCaretLine(line);
     child->editor()->setCaretColumn(column);
@@ -366,7 +367,7 @@ void TestApp::insertKeyTwice()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setFocus();
 
@@ -403,7 +404,7 @@ void TestApp::statusBarMouse()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     SyntaxEdit *editor = child->editor();
     QApplication::setActiveWindow(&mainForm);
     mainForm.activateWindow();
@@ -473,7 +474,7 @@ void TestApp::languageSwitch()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     const QString before = child->editor()->text();
     QAction *html = child->languageAction(DocumentLanguage::Html);
     QAction *chosen = child->languageAction(language);
@@ -521,7 +522,7 @@ void TestApp::closeCheck()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     child->editor()->setText(QStringLiteral("ahoj\r\nsvete\r\n"));
     child->editor()->insert(QStringLiteral("!"));
     QVERIFY(child->editor()->isModified());
@@ -570,7 +571,7 @@ void TestApp::closeCheck()
 
     if (closes) {
         QTRY_VERIFY(mainForm.mdiArea()->subWindowList().isEmpty());
-        QCOMPARE(mainForm.ActiveChild(), nullptr);
+        QCOMPARE(mainForm.documents().activeDocument(), nullptr);
     } else {
         QCOMPARE(mainForm.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(child->editor()->text(), QStringLiteral("!ahoj\r\nsvete\r\n"));
@@ -591,7 +592,7 @@ void TestApp::closeCheck()
         QCOMPARE(steps.remaining(), 0);
         QCOMPARE(seen, expectedSeen);
         QVERIFY(mainForm.isVisible());
-        QCOMPARE(mainForm.ActiveChild(), child);
+        QCOMPARE(mainForm.documents().activeDocument(), child);
         QCOMPARE(child->editor()->text(), QStringLiteral("!ahoj\r\nsvete\r\n"));
     }
 }
@@ -627,7 +628,7 @@ void TestApp::goToLine()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     child->editor()->setCaretLine(2);
     child->editor()->setCaretColumn(3);
 
@@ -749,7 +750,7 @@ void TestApp::rulerOnDocumentWindow()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     SyntaxEdit *editor = child->editor();
     Ruler *ruler = child->ruler();
     QVERIFY(ruler->isVisible());
@@ -839,7 +840,7 @@ void TestApp::completionList()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setText(QStringLiteral("<ta\r\n"));
     editor->setCaretColumn(4);
@@ -889,7 +890,7 @@ void TestApp::viewSettingsAppliedWhenShown()
     for (const char *name : {"Pravitko", "NetisknutelneZnaky", "CislaRadku"})
         QVERIFY2(!mainForm.action(QString::fromLatin1(name))->isChecked(), name);
 
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     auto isOn = [child](int which) {
         switch (which) {
         case 0: return child->ruler()->isVisible();
@@ -921,7 +922,7 @@ void TestApp::htmlColoursFromDefaultSettings()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     QsciLexer *html = child->editor()->highlighterLexer(Highlighter::Html);
     QVERIFY(html);
 

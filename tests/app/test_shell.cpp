@@ -5,6 +5,7 @@
 #include "app/completion_popup.h"
 #include "app/icon_names.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "app/platform_setup.h"
 #include "app/window_arrangement.h"
 #include "base/program_folder.h"
@@ -78,7 +79,7 @@ void TestShell::messageBoxesAndDialogsSpeakCzech()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     child->editor()->insert(QStringLiteral("x"));
 
     QStringList buttons;
@@ -144,7 +145,7 @@ void TestShell::menuAndPopupItemsCarryIcons()
 {
     ScratchProgramFolder folder;
     TMainForm mainForm;
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     // Every picture named in the table exists in the theme, and the named items show it once
     // their menu opens.
     for (QMenu *menu : mainForm.findChildren<QMenu *>() + child->findChildren<QMenu *>())
@@ -215,7 +216,7 @@ void TestShell::windowIconIsVelinors()
     ScratchProgramFolder folder;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    mainForm.createChild();
+    mainForm.documents().createDocument();
     QMdiSubWindow *document = mainForm.mdiArea()->subWindowList().value(0);
     QVERIFY(document);
     // The main window and the document windows show Velinor's icon, not the toolkit's.
@@ -317,7 +318,7 @@ void TestShell::arrangeCommands()
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
     for (int i = 0; i < 3; ++i)
-        mainForm.createChild();
+        mainForm.documents().createDocument();
     const QList<QMdiSubWindow *> windows = mainForm.mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QCOMPARE(windows.size(), 3);
     windows.first()->showMaximized();
@@ -379,7 +380,7 @@ void TestShell::completionListLooksAndTypes()
     ScratchProgramFolder folder;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setText(QStringLiteral("<t\r\n"));
     editor->setCaretColumn(3);

@@ -1,6 +1,7 @@
 #include "app/child_form.h"
 #include "app/command_registry.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "app/main_window_builder.h"
 #include "app/palette_control.h"
 #include "app/status_bar.h"
@@ -25,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
@@ -200,6 +202,8 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
+    void registryRules();
+    void popupActsOnItsOwnDocument();
     void everyControl_data();
     void everyControl();
     void insertionThenTyping_data();
@@ -242,6 +246,54 @@ void TestCommands::initTestCase()
 void TestCommands::cleanupTestCase()
 {
     m_shell.reset();
+}
+
+// ---- the command registry -------------------------------------------------------------------------
+
+void TestCommands::registryRules()
+{
+    using Target = CommandRegistry::Target;
+    CommandRegistry registry;
+    QList<TChildForm *> targets;
+    QVERIFY(registry.add(QStringLiteral("A"), Target::Document,
+                         [&](const CommandContext &context) { targets << context.window; }));
+    QTest::ignoreMessage(QtWarningMsg, "Command A is already registered");
+    QVERIFY(!registry.add(QStringLiteral("A"), Target::Optional, [&](const CommandContext &) { targets << nullptr; }));
+    QVERIFY(registry.add(QStringLiteral("B"), Target::Optional,
+                         [&](const CommandContext &context) { targets << context.window; }));
+
+    registry.run(QStringLiteral("A"), CommandContext{}); // no document: nothing happens
+    QVERIFY(targets.isEmpty());
+    registry.run(QStringLiteral("B"), CommandContext{});
+    QCOMPARE(targets, QList<TChildForm *>{nullptr});
+
+    TChildForm *document = m_shell->resetWithDocument();
+    registry.run(QStringLiteral("A"), CommandContext{document, &m_shell->mainForm(), nullptr});
+    QCOMPARE(targets, (QList<TChildForm *>{nullptr, document})); // the first registration stayed
+
+    // Every subsystem's commands together: no name is registered twice.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("already registered")));
+    TMainForm another;
+}
+
+void TestCommands::popupActsOnItsOwnDocument()
+{
+    TChildForm *first = m_shell->resetWithDocument();
+    setMarked(*first->editor(), QStringLiteral("a|b"));
+    TChildForm *second = m_shell->mainForm().documents().createDocument();
+    setMarked(*second->editor(), QStringLiteral("c|d"));
+    QCOMPARE(m_shell->mainForm().documents().activeDocument(), second);
+
+    auto item = [](TChildForm *document, const char *name) {
+        return document->findChild<QAction *>(QString::fromLatin1(name));
+    };
+    QVERIFY(item(first, "Copyright_PopUpMenu"));
+    item(first, "Copyright_PopUpMenu")->trigger();
+    item(first, "Syntaxe_CSS")->trigger();
+    QCOMPARE(shown(*first->editor()), QStringLiteral("a&copy;|b"));
+    QCOMPARE(first->editor()->highlighter(), Highlighter::Css);
+    QCOMPARE(shown(*second->editor()), QStringLiteral("c|d"));
+    QCOMPARE(second->editor()->highlighter(), Highlighter::Html);
 }
 
 // ---- every control of the menus, palette, drop-downs, quick-insert bar ---------------------------
@@ -587,8 +639,8 @@ void TestCommands::everyControl()
         QVERIFY(action->isEnabled());
         run();
         QCOMPARE(mainForm.mdiArea()->subWindowList().size(), 2);
-        QVERIFY(mainForm.ActiveChild() != child);
-        QCOMPARE(mainForm.ActiveChild()->windowTitle(), expected);
+        QVERIFY(mainForm.documents().activeDocument() != child);
+        QCOMPARE(mainForm.documents().activeDocument()->windowTitle(), expected);
         break;
     }
     }
@@ -647,7 +699,7 @@ void TestCommands::withoutDocument()
 {
     m_shell->reset();
     TMainForm &mainForm = m_shell->mainForm();
-    QCOMPARE(mainForm.ActiveEditor(), nullptr);
+    QCOMPARE(mainForm.documents().activeEditor(), nullptr);
     const auto watcher = ModalSteps::dismissAll();
     QStringList commands = {QStringLiteral("CasClick"), QStringLiteral("DatumClick"), QStringLiteral("Datum_CasClick"),
                             QStringLiteral("Cas_DatumClick")};
@@ -770,7 +822,7 @@ void TestCommands::exampleOpens()
     QVERIFY(action && action->isEnabled());
     for (int run = 1; run <= 2; ++run) {
         action->trigger();
-        TChildForm *example = mainForm.ActiveChild();
+        TChildForm *example = mainForm.documents().activeDocument();
         QVERIFY(example && example != earlier);
         QCOMPARE(example->windowTitle(), QFileInfo(file).fileName());
         QVERIFY(example->parentWidget()->isMaximized());
@@ -812,7 +864,7 @@ void TestCommands::exampleMissing()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    mainForm.createChild();
+    mainForm.documents().createDocument();
     {
         const auto watcher = ModalSteps::dismissAll();
         mainForm.commands().run(command);
@@ -831,7 +883,7 @@ void TestCommands::tagHelp()
     UrlCatcher urls;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    SyntaxEdit *editor = mainForm.documents().createDocument()->editor();
     setMarked(*editor, QStringLiteral("<b|>"));
     editor->clearModified();
 
@@ -927,7 +979,7 @@ void TestCommands::localLinkText()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    SyntaxEdit *editor = mainForm.documents().createDocument()->editor();
     setMarked(*editor, QStringLiteral("x|y"));
     QComboBox *field = linkField(mainForm);
     QVERIFY(field && field->isEditable());
@@ -957,7 +1009,7 @@ void TestCommands::localLinkList()
 
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    SyntaxEdit *editor = mainForm.documents().createDocument()->editor();
     setMarked(*editor, QStringLiteral("|"));
     QComboBox *field = linkField(mainForm);
     QVERIFY(field);
@@ -1007,7 +1059,7 @@ void TestCommands::localLinkWithoutDocument()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    QCOMPARE(mainForm.ActiveEditor(), nullptr);
+    QCOMPARE(mainForm.documents().activeEditor(), nullptr);
     QComboBox *field = linkField(mainForm);
     QVERIFY(field);
     field->setEditText(QStringLiteral("kap3"));
@@ -1023,7 +1075,7 @@ void TestCommands::localLinkWriteFailure()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    SyntaxEdit *editor = mainForm.documents().createDocument()->editor();
     setMarked(*editor, QStringLiteral("|"));
     QComboBox *field = linkField(mainForm);
     QVERIFY(field);

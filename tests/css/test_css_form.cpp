@@ -97,7 +97,7 @@ void TestCssForm::cleanupTestCase()
 void TestCssForm::pagesAndDefaults()
 {
     m_shell->reset();
-    TCSS_Form form(m_shell->mainForm());
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
     auto *pages = child<QTabWidget>(&form, "PageControl_CSS");
     QVERIFY(pages);
     QCOMPARE(pages->count(), 8);
@@ -112,7 +112,7 @@ void TestCssForm::pagesAndDefaults()
 
 void TestCssForm::decorationInterlock()
 {
-    TCSS_Form form(m_shell->mainForm());
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
     auto *underline = child<QCheckBox>(&form, "ChB_Underline");
     auto *none = child<QCheckBox>(&form, "ChB_None");
     underline->setChecked(true);
@@ -127,7 +127,7 @@ void TestCssForm::decorationInterlock()
 
 void TestCssForm::swatchShownByItsBox()
 {
-    TCSS_Form form(m_shell->mainForm());
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
     form.show();
     auto *box = child<QCheckBox>(&form, "ChB_Levy");
     auto *swatch = child<ColourSample>(&form, "Shape_Levy");
@@ -156,7 +156,7 @@ void TestCssForm::swatchShownByItsBox()
 void TestCssForm::generationWritesFileAndWindow()
 {
     m_shell->reset();
-    TCSS_Form form(m_shell->mainForm());
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
     setText(&form, "E_NazevStylu", "modry");
     setText(&form, "CB_font", "Arial");
     setText(&form, "CB_Velikost", "12");
@@ -181,7 +181,7 @@ void TestCssForm::generationWritesFileAndWindow()
 void TestCssForm::emptyNameIsRefused()
 {
     m_shell->reset();
-    TCSS_Form form(m_shell->mainForm());
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
     setText(&form, "CB_font", "Arial");
     QCOMPARE(generateReporting(form), QString::fromUtf8("Neplatné jmnéno souboru|Není zadaný název stylu!"));
     QCOMPARE(windowCount(), 0);
@@ -194,7 +194,7 @@ void TestCssForm::emptyNameIsRefused()
 void TestCssForm::nameLeavingTheFolderIsRefused()
 {
     m_shell->reset();
-    TCSS_Form form(m_shell->mainForm());
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
     setText(&form, "E_NazevStylu", "../unik");
     const QString reported = generateReporting(form);
     const QString target = m_shell->folder().filePath("projekty") + "/../unik.css";

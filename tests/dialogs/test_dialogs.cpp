@@ -1,5 +1,6 @@
 #include "app/child_form.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "base/ini_file.h"
 #include "base/program_folder.h"
 #include "base/velinor_error.h"
@@ -189,7 +190,7 @@ struct Shell
         if (!showMainForm(mainForm))
             return false;
         if (withDocument) {
-            editor = mainForm.createChild()->editor();
+            editor = mainForm.documents().createDocument()->editor();
             editor->setText(QString());
         }
         return folder.isValid();
@@ -971,7 +972,7 @@ void TestDialogs::noActiveDocument()
 
     Shell shell;
     QVERIFY(shell.open(false));
-    QVERIFY(!shell.mainForm.ActiveEditor());
+    QVERIFY(!shell.mainForm.documents().activeEditor());
     struct Seen
     {
         bool openAfterInsert = false;
@@ -1001,7 +1002,7 @@ void TestDialogs::noActiveDocument()
     QVERIFY(seen.openAfterInsert);
     QVERIFY(!seen.reported); // no message
     QCOMPARE(seen.kept, values);
-    QVERIFY(!shell.mainForm.ActiveEditor());
+    QVERIFY(!shell.mainForm.documents().activeEditor());
     if (control == QLatin1String("ToolButton_FastPaste_MailTo")) // remembered without a document too
         QCOMPARE(IniFile(shell.folder.filePath("setup/email.ini")).keys("E_mail"), QStringList{"eva@example.cz"});
 }

@@ -1,5 +1,6 @@
 #include "app/child_form.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "app/status_bar.h"
 #include "editor/syntax_edit.h"
 #include "files/file_commands.h"
@@ -63,7 +64,7 @@ struct Fixture
         mainForm = new TMainForm;
         mainForm->resize(1000, 700);
         mainForm->show();
-        mainForm->createChild(); // the start-up document "Novy1.html"
+        mainForm->documents().createDocument(); // the start-up document "Novy1.html"
         files = mainForm->findChild<FileCommands *>(QStringLiteral("FileCommands"));
     }
     ~Fixture()
@@ -73,6 +74,9 @@ struct Fixture
                 child->setCloseConfirmed();
         delete mainForm;
     }
+    DocumentManager &documents() const { return mainForm->documents(); }
+    // A command as its menu item runs it, on the active document.
+    void run(const char *command) const { mainForm->commands().run(QString::fromLatin1(command)); }
     QString path(const QString &name) const { return folder.filePath(name); }
     QString panel(VelinorStatusBar::Panel p) const { return mainForm->statusPanels()->panelText(p); }
     int windows() const { return int(mainForm->mdiArea()->subWindowList().size()); }
@@ -157,7 +161,7 @@ void TestFiles::openChoosesHighlighterFromPath()
     Fixture f;
     QVERIFY(writeFile(f.path(name), "a {}\r\nb\r\n"));
     f.files->openFile(f.path(name));
-    TChildForm *child = f.mainForm->ActiveChild();
+    TChildForm *child = f.mainForm->documents().activeDocument();
     QVERIFY(child);
     QCOMPARE(child->windowTitle(), f.path(name));
     QCOMPARE(int(child->editor()->highlighter()), highlighter);
@@ -194,13 +198,13 @@ void TestFiles::newThenSaveWritesTheTemplate()
 {
     Fixture f;
     f.files->NewClick();
-    TChildForm *child = f.mainForm->ActiveChild();
+    TChildForm *child = f.mainForm->documents().activeDocument();
     QCOMPARE(child->windowTitle(), QStringLiteral("Novy2.html"));
     QVERIFY(!child->editor()->isModified());
     QCOMPARE(child->editor()->caret(), (TextPosition{11, 8}));
     QTRY_COMPARE(f.panel(VelinorStatusBar::State), QString::fromUtf8("NEZMĚNĚNO"));
 
-    f.files->UlozitClick();
+    f.run("UlozitClick");
     QByteArray expected = htmlTemplate().toLatin1();
     expected.replace('\r', "\r\n");
     expected += "\r\n";
@@ -225,11 +229,11 @@ void TestFiles::saveAsWritesExactlyThePathTyped()
         name->setText(target);
         static_cast<QDialog *>(dialog)->accept();
     });
-    f.files->Ulozit_jakoClick();
+    f.run("Ulozit_jakoClick");
     QCOMPARE(suggested, QStringLiteral("Novy1.html")); // the caption goes into the name field
     QVERIFY(readFile(target).startsWith("<!DOCTYPE HTML PUBLIC"));
     QCOMPARE(QDir(f.folder.path()).entryList(QStringList{QStringLiteral("x*")}, QDir::Files), QStringList{"x"});
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy1.html"));
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy1.html"));
 }
 
 void TestFiles::saveWritesAnOpenedFileBack()
@@ -238,10 +242,10 @@ void TestFiles::saveWritesAnOpenedFileBack()
     const QString path = f.path(QStringLiteral("page.htm"));
     QVERIFY(writeFile(path, "<p>old</p>\n"));
     f.files->openFile(path);
-    SyntaxEdit *editor = f.mainForm->ActiveEditor();
+    SyntaxEdit *editor = f.mainForm->documents().activeEditor();
     editor->setCaretColumn(4);
     editor->insert(QStringLiteral("new "));
-    f.files->UlozitClick();
+    f.run("UlozitClick");
     QCOMPARE(readFile(path), QByteArray("<p>new old</p>\n")); // its own line break, its own path
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("projekty/page.htm"))));
 }
@@ -250,16 +254,16 @@ void TestFiles::counterIsSharedByAllNewDocuments()
 {
     Fixture f;
     f.files->createNewDocument(5); // PHP
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy2.php"));
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy2.php"));
     f.files->NewClick();
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy3.html"));
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy3.html"));
     f.files->SablonaXMLClick();
     f.files->SablonaXMLClick();
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy5.xml"));
-    QCOMPARE(f.mainForm->ActiveEditor()->lines(), QStringList{xmlTemplate()});
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy5.xml"));
+    QCOMPARE(f.mainForm->documents().activeEditor()->lines(), QStringList{xmlTemplate()});
     f.files->SablonaHTMLClick();
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy6.html"));
-    QVERIFY(f.mainForm->ActiveEditor()->isModified());
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy6.html"));
+    QVERIFY(f.mainForm->documents().activeEditor()->isModified());
 
     onNextModal([](QWidget *modal) {
         auto *list = modal->findChild<QListWidget *>(QStringLiteral("ListBoxNewFile"));
@@ -272,8 +276,8 @@ void TestFiles::counterIsSharedByAllNewDocuments()
         ok->click();
     });
     f.files->NoveClick();
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy7.sql"));
-    QCOMPARE(f.mainForm->ActiveEditor()->lineCount(), 0);
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy7.sql"));
+    QCOMPARE(f.mainForm->documents().activeEditor()->lineCount(), 0);
     QTRY_COMPARE(f.panel(VelinorStatusBar::Position), QStringLiteral("1/1 : 0/0"));
     QCOMPARE(f.panel(VelinorStatusBar::Language), QStringLiteral("SQL"));
 }
@@ -311,7 +315,7 @@ void TestFiles::newDocumentKinds()
     QFETCH(int, highlighter);
     Fixture f;
     f.files->createNewDocument(kind);
-    TChildForm *child = f.mainForm->ActiveChild();
+    TChildForm *child = f.mainForm->documents().activeDocument();
     SyntaxEdit *editor = child->editor();
     QCOMPARE(child->windowTitle(), caption);
     QCOMPARE(editor->line(0), firstLine);
@@ -353,7 +357,7 @@ void TestFiles::dialogOkWithoutSelectionStaysOpen()
     QVERIFY(stayedOpen);
     QCOMPARE(f.windows(), 1);
     f.files->NewClick();
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy2.html")); // counter unchanged
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy2.html")); // counter unchanged
 }
 
 void TestFiles::unreadableFileOpensNothing()
@@ -368,7 +372,7 @@ void TestFiles::unreadableFileOpensNothing()
     }
     // No window is left under the file's name (a later save would overwrite the real file).
     QTRY_COMPARE(f.windows(), 1);
-    QCOMPARE(f.mainForm->ActiveChild()->windowTitle(), QStringLiteral("Novy1.html"));
+    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy1.html"));
 }
 
 void TestFiles::failedSaveKeepsWindowAndOldFile()
@@ -379,7 +383,7 @@ void TestFiles::failedSaveKeepsWindowAndOldFile()
     QVERIFY(writeFile(f.path(QStringLiteral("projekty/Novy1.html/keep.txt")), "keep"));
     QStringList texts;
     onNextModal(answer(QMessageBox::Ok, &texts));
-    f.files->UlozitClick();
+    f.run("UlozitClick");
     QTRY_COMPARE(texts.size(), 1);
     QCOMPARE(texts.first(), QStringLiteral("Cannot create file %1").arg(f.path(QStringLiteral("projekty/Novy1.html"))));
     QCOMPARE(readFile(f.path(QStringLiteral("projekty/Novy1.html/keep.txt"))), QByteArray("keep"));
@@ -389,7 +393,7 @@ void TestFiles::failedSaveKeepsWindowAndOldFile()
     f.files->NewClick();
     texts.clear();
     onNextModal(answer(QMessageBox::Ok, &texts));
-    f.files->UlozitvseClick();
+    f.run("UlozitvseClick");
     QTRY_COMPARE(texts.size(), 1);
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("projekty/Novy2.html"))));
 }
@@ -398,8 +402,8 @@ void TestFiles::projectsFolderThatCannotBeMade()
 {
     Fixture f;
     QVERIFY(writeFile(f.path(QStringLiteral("projekty")), "a file where the folder should be"));
-    f.files->UlozitClick();
-    f.files->UlozitvseClick();
+    f.run("UlozitClick");
+    f.run("UlozitvseClick");
     QCOMPARE(QApplication::activeModalWidget(), nullptr); // nothing shown
     QCOMPARE(readFile(f.path(QStringLiteral("projekty"))), QByteArray("a file where the folder should be"));
 }
@@ -407,19 +411,19 @@ void TestFiles::projectsFolderThatCannotBeMade()
 void TestFiles::closeAsksOnce()
 {
     Fixture f;
-    f.mainForm->ActiveEditor()->insert(QStringLiteral("x"));
+    f.mainForm->documents().activeEditor()->insert(QStringLiteral("x"));
     QStringList texts;
     onNextModal(answer(QMessageBox::No, &texts));
-    f.files->ZavritClick();
+    f.run("ZavritClick");
     QTRY_COMPARE(f.windows(), 0);
     QCOMPARE(texts, QStringList{QString::fromUtf8("Uložit změny provedené v souboru?")});
 
     // Close all names each modified document in its question.
     f.files->NewClick();
-    f.mainForm->ActiveEditor()->insert(QStringLiteral("y"));
+    f.mainForm->documents().activeEditor()->insert(QStringLiteral("y"));
     texts.clear();
     onNextModal(answer(QMessageBox::No, &texts));
-    QVERIFY(f.files->ZavritvseClick());
+    QVERIFY(f.documents().closeAll());
     QCOMPARE(texts, QStringList{QString::fromUtf8("Chcete uložit změny provedené v souboru\nNovy2.html?")});
     QCOMPARE(f.windows(), 0);
 }
@@ -456,9 +460,9 @@ void TestFiles::openedDocumentsUndoAndAsk()
     switch (Road(road)) {
     case Road::OpenDialog: f.files->openFile(path); break;
     case Road::FilePanel: f.files->FileListBoxDblClick(path); break;
-    case Road::Example: f.mainForm->commandRegistry().run(QStringLiteral("Ak_CasClick")); break;
+    case Road::Example: f.mainForm->commands().run(QStringLiteral("Ak_CasClick")); break;
     }
-    TChildForm *child = f.mainForm->ActiveChild();
+    TChildForm *child = f.mainForm->documents().activeDocument();
     QVERIFY(child);
     QCOMPARE(f.windows(), 2);
     SyntaxEdit *editor = child->editor();
@@ -470,7 +474,7 @@ void TestFiles::openedDocumentsUndoAndAsk()
     QCOMPARE(editor->line(0), QStringLiteral("xy<p>a</p>"));
     QVERIFY(editor->isModified());
     QCOMPARE(f.panel(VelinorStatusBar::State), QString::fromUtf8("ZMĚNĚNO"));
-    f.mainForm->commandRegistry().run(QStringLiteral("TucnyClick"));
+    f.mainForm->commands().run(QStringLiteral("TucnyClick"));
     QCOMPARE(editor->line(0), QStringLiteral("xy<b></b><p>a</p>"));
 
     // One undo per step: the command, then the typed word.
@@ -485,7 +489,7 @@ void TestFiles::openedDocumentsUndoAndAsk()
 
     QStringList texts;
     onNextModal(answer(QMessageBox::No, &texts));
-    f.files->ZavritClick();
+    f.run("ZavritClick");
     QTRY_COMPARE(f.windows(), 1);
     QCOMPARE(texts, QStringList{QString::fromUtf8("Uložit změny provedené v souboru?")});
     QCOMPARE(readFile(path), original);
@@ -505,7 +509,7 @@ void TestFiles::dismissedQuestionKeepsTheText()
 {
     QFETCH(int, how);
     Fixture f;
-    f.mainForm->ActiveEditor()->insert(QStringLiteral("keep me"));
+    f.mainForm->documents().activeEditor()->insert(QStringLiteral("keep me"));
     auto dismissQuestion = [how](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box || how == 2)
@@ -515,24 +519,24 @@ void TestFiles::dismissedQuestionKeepsTheText()
         else
             box->close();
     };
-    const QString kept = f.mainForm->ActiveEditor()->text();
+    const QString kept = f.mainForm->documents().activeEditor()->text();
 
     // Close, the window's own close box, Close all and exit.
     onNextModal(dismissQuestion);
-    f.files->ZavritClick();
+    f.run("ZavritClick");
     QCOMPARE(f.windows(), 1);
     onNextModal(dismissQuestion);
     QVERIFY(!f.mainForm->mdiArea()->subWindowList().first()->close());
     QCOMPARE(f.windows(), 1);
     onNextModal(dismissQuestion);
-    QVERIFY(!f.files->ZavritvseClick());
+    QVERIFY(!f.documents().closeAll());
     QCOMPARE(f.windows(), 1);
     onNextModal(dismissQuestion);
-    f.mainForm->commandRegistry().run(QStringLiteral("KonecClick"));
+    f.mainForm->commands().run(QStringLiteral("KonecClick"));
     QVERIFY(f.mainForm->isVisible());
     QCOMPARE(f.windows(), 1);
-    QCOMPARE(f.mainForm->ActiveEditor()->text(), kept);
-    QVERIFY(f.mainForm->ActiveEditor()->isModified());
+    QCOMPARE(f.mainForm->documents().activeEditor()->text(), kept);
+    QVERIFY(f.mainForm->documents().activeEditor()->isModified());
 }
 
 // A file opened and saved untouched, by "&Uložit" and by "Uložit vše", comes back byte for byte; a
@@ -573,9 +577,9 @@ void TestFiles::encodedFilesSurviveSave()
         QVERIFY2(warnings.first().contains(QStringLiteral("NUL")), qPrintable(warnings.first()));
         return;
     }
-    f.files->UlozitClick();
+    f.run("UlozitClick");
     QCOMPARE(readFile(path), bytes);
-    f.files->UlozitvseClick();
+    f.run("UlozitvseClick");
     QCOMPARE(readFile(path), bytes);
 }
 
@@ -585,7 +589,7 @@ void TestFiles::printWritesAPage()
     const QString pdf = f.path(QStringLiteral("page.pdf"));
     f.files->printer().setOutputFormat(QPrinter::PdfFormat);
     f.files->printer().setOutputFileName(pdf);
-    f.files->TiskClick();
+    f.run("TiskClick");
     const QByteArray bytes = readFile(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 2000);

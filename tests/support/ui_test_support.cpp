@@ -2,6 +2,7 @@
 
 #include "app/child_form.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "app/status_bar.h"
 #include "base/program_folder.h"
 
@@ -162,7 +163,7 @@ void SharedMainForm::reset()
 TChildForm *SharedMainForm::resetWithDocument()
 {
     reset();
-    return m_mainForm->createChild();
+    return m_mainForm->documents().createDocument();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "app/child_form.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "dialogs/dialog_parts.h"
 #include "editor/line_buffer.h"
 #include "editor/syntax_edit.h"
@@ -68,7 +69,7 @@ QStringList viewerMessage(TForm_PrevodBarvy &viewer)
 // The text of the active document, or a marker when there is none.
 QString activeText(TMainForm &mainForm)
 {
-    SyntaxEdit *editor = mainForm.ActiveEditor();
+    SyntaxEdit *editor = mainForm.documents().activeEditor();
     return editor ? editor->line(0) : QStringLiteral("(no document)");
 }
 
@@ -261,7 +262,7 @@ void TestColourTools::eyedropperFromTheMenu()
     marker.show();
     QVERIFY(QTest::qWaitForWindowExposed(&marker));
 
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    SyntaxEdit *editor = mainForm.documents().createDocument()->editor();
     editor->setText(QString());
     mainForm.action(QStringLiteral("Kapatko"))->trigger();
     QVERIFY(!mainForm.isVisible());
@@ -272,7 +273,7 @@ void TestColourTools::eyedropperFromTheMenu()
     QCOMPARE(colourText(eyedropper->colourAt(inMarker)), QStringLiteral("#20A060"));
     QTest::mouseClick(eyedropper, Qt::LeftButton, {}, inMarker);
     QCOMPARE(activeText(mainForm), QStringLiteral("#20A060"));
-    QCOMPARE(mainForm.ActiveEditor(), editor);
+    QCOMPARE(mainForm.documents().activeEditor(), editor);
     QTRY_VERIFY(mainForm.isVisible());
 
     // Closed without a click: nothing inserted, and the main window comes back all the same.
@@ -290,7 +291,7 @@ void TestColourTools::colourDialogCommandRemembersItsColour()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    SyntaxEdit *editor = mainForm.documents().createDocument()->editor();
     editor->setText(QString());
     QAction *command = mainForm.action(QStringLiteral("Vbrbarvy1"));
     QCOMPARE(command->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
@@ -336,7 +337,7 @@ void TestColourTools::colourBar()
     QVERIFY(items[2]->toolTip().isEmpty() || items[2]->toolTip() == items[2]->text());
 
     // Each named item shows its colour and inserts its name in place of the selection.
-    SyntaxEdit *editor = mainForm.createChild()->editor();
+    SyntaxEdit *editor = mainForm.documents().createDocument()->editor();
     editor->setText(QString());
     const QList<NamedColour> colours(namedColours().begin(), namedColours().end());
     for (int i = 0; i < colours.size(); ++i) {

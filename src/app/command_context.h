@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+class DocumentManager;
+class QWidget;
+class SyntaxEdit;
+class TChildForm;
+class TextDocument;
+
+// What a command acts on: its target document window (none when no document is open), the widget
+// its dialogs and messages belong to, and the shared services. The main window's controls run with
+// the active document; a window with a target of its own (a document's pop-up menu) passes its own.
+struct CommandContext
+{
+    TChildForm *window = nullptr;
+    QWidget *parent = nullptr;
+    DocumentManager *documents = nullptr;
+
+    // The target document's editor; none without a target.
+    SyntaxEdit *document() const;
+    // The target's editor for as long as the target window lives: for a dialog, which may outlive it.
+    std::function<TextDocument *()> documentSource() const;
+};

@@ -1,0 +1,106 @@
+#include "app/editing_commands.h"
+
+#include "app/child_form.h"
+#include "app/command_registry.h"
+#include "app/go_to_line_form.h"
+#include "app/ruler.h"
+#include "editor/syntax_edit.h"
+
+#include <QAction>
+#include <QFontDialog>
+
+namespace {
+
+// The view menu's check mark of a command, found in the main window.
+void setMark(const CommandContext &context, const char *item, bool checked)
+{
+    if (QAction *action = context.parent->window()->findChild<QAction *>(QString::fromLatin1(item)))
+        action->setChecked(checked);
+}
+
+void JdiNaRadekClick(const CommandContext &context)
+{
+    TGoToLineNumberForm form(context.parent);
+    if (form.exec() == QDialog::Accepted && context.window)
+        context.document()->setCaretLine(form.lineNumber());
+}
+
+void CislaRadkuClick(const CommandContext &context)
+{
+    SyntaxEdit *editor = context.document();
+    const bool shown = !editor->lineNumbersVisible();
+    editor->setLineNumbersVisible(shown);
+    context.window->ruler()->update();
+    setMark(context, "CislaRadku", shown);
+}
+
+void PravitkoClick(const CommandContext &context)
+{
+    Ruler *ruler = context.window->ruler();
+    const bool shown = ruler->isHidden();
+    ruler->setVisible(shown);
+    setMark(context, "Pravitko", shown);
+}
+
+void NetisknutelneZnakyClick(const CommandContext &context)
+{
+    SyntaxEdit *editor = context.document();
+    const bool shown = !editor->nonPrintableVisible();
+    editor->setNonPrintableVisible(shown);
+    setMark(context, "NetisknutelneZnaky", shown);
+}
+
+void PismoClick(const CommandContext &context)
+{
+    // The dialog starts from the font chosen last, whichever document it went to.
+    static QFont choice = [] {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSize(8); // 11 pixels
+        return font;
+    }();
+    bool confirmed = false;
+    const QFont chosen = QFontDialog::getFont(&confirmed, choice, context.parent);
+    if (confirmed) {
+        choice = chosen;
+        if (context.window)
+            context.document()->setEditorFont(chosen);
+    }
+    if (context.window)
+        context.window->ruler()->update();
+}
+
+} // namespace
+
+void registerEditingCommands(CommandRegistry &registry)
+{
+    using Target = CommandRegistry::Target;
+    auto onEditor = [&registry](const char *name, void (SyntaxEdit::*operation)()) {
+        registry.add(QString::fromLatin1(name), Target::Document,
+                     [operation](const CommandContext &context) { (context.document()->*operation)(); });
+    };
+    onEditor("ZpetClick", &QsciScintilla::undo);
+    onEditor("VpredClick", &QsciScintilla::redo);
+    onEditor("VyjmoutClick", &QsciScintilla::cut);
+    onEditor("KopirovatClick", &QsciScintilla::copy);
+    onEditor("VlozitClick", &QsciScintilla::paste);
+    registry.add(QStringLiteral("VybratvseClick"), Target::Document,
+                 [](const CommandContext &context) { context.document()->selectAll(); });
+    // Delete: the insertion primitive with nothing, which removes the selection.
+    registry.add(QStringLiteral("Smazat_PopUpMenuClick"), Target::Document,
+                 [](const CommandContext &context) { context.document()->insert(QString()); });
+
+    registry.add(QStringLiteral("JdiNaRadekClick"), Target::Optional, &JdiNaRadekClick);
+    registry.add(QStringLiteral("CislaRadkuClick"), Target::Document, &CislaRadkuClick);
+    registry.add(QStringLiteral("PravitkoClick"), Target::Document, &PravitkoClick);
+    registry.add(QStringLiteral("NetisknutelneZnakyClick"), Target::Document, &NetisknutelneZnakyClick);
+    registry.add(QStringLiteral("PismoClick"), Target::Optional, &PismoClick);
+
+    const std::pair<const char *, DocumentLanguage> languages[] = {
+        {"Syntaxe_HTMLClick", DocumentLanguage::Html}, {"Syntaxe_XHTMLClick", DocumentLanguage::Xhtml},
+        {"Syntaxe_CSSClick", DocumentLanguage::Css},   {"Syntaxe_JavaScriptClick", DocumentLanguage::JavaScript},
+        {"Syntaxe_PHPClick", DocumentLanguage::Php},   {"Syntaxe_SQLClick", DocumentLanguage::Sql},
+        {"Syntaxe_XMLClick", DocumentLanguage::Xml}};
+    for (const auto &[command, language] : languages)
+        registry.add(QString::fromLatin1(command), Target::Document,
+                     [language = language](const CommandContext &context) { context.window->switchLanguage(language); });
+}

@@ -1,0 +1,263 @@
+#include "files/document_manager.h"
+
+#include "app/child_form.h"
+#include "app/command_registry.h"
+#include "app/save_question.h"
+#include "base/file_filters.h"
+#include "base/program_folder.h"
+#include "base/velinor_error.h"
+#include "editor/syntax_edit.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+
+namespace {
+
+QMdiSubWindow *frameOf(TChildForm *document)
+{
+    return qobject_cast<QMdiSubWindow *>(document->parentWidget());
+}
+
+TChildForm *documentIn(QMdiSubWindow *window)
+{
+    return window ? qobject_cast<TChildForm *>(window->widget()) : nullptr;
+}
+
+} // namespace
+
+DocumentManager::DocumentManager(QMdiArea *area, const CommandRegistry &commands, ShortcutSource menuShortcuts,
+                                 QWidget *dialogParent)
+    : QObject(area), m_area(area), m_commands(commands), m_menuShortcuts(std::move(menuShortcuts)),
+      m_dialogParent(dialogParent)
+{
+    setObjectName(QStringLiteral("DocumentManager"));
+    connect(m_area, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow *window) { emit activeDocumentChanged(documentIn(window)); });
+}
+
+TChildForm *DocumentManager::activeDocument() const
+{
+    QMdiSubWindow *window = m_area->activeSubWindow();
+    if (!window && !m_area->subWindowList().isEmpty())
+        window = m_area->currentSubWindow();
+    return documentIn(window);
+}
+
+SyntaxEdit *DocumentManager::activeEditor() const
+{
+    TChildForm *document = activeDocument();
+    return document ? document->editor() : nullptr;
+}
+
+QList<TChildForm *> DocumentManager::documents() const
+{
+    QList<TChildForm *> list;
+    for (QMdiSubWindow *window : m_area->subWindowList())
+        if (TChildForm *document = documentIn(window))
+            list.append(document);
+    return list;
+}
+
+// ---- creating and opening ---------------------------------------------------------------------
+
+TChildForm *DocumentManager::createDocument()
+{
+    auto *document = new TChildForm(m_commands, m_menuShortcuts ? m_menuShortcuts() : QList<QKeySequence>());
+    document->setCloseCheck([this, document] {
+        return confirmClose(document, QStringLiteral("Uložit změny provedené v souboru?"));
+    });
+    connect(document, &TChildForm::statusChanged, this, [this, document] { emit documentStatusChanged(document); });
+    connect(document, &TChildForm::languageChanged, this, &DocumentManager::showLanguage);
+    connect(document, &TChildForm::insertKeyPressed, this, &DocumentManager::insertKeyPressed);
+    connect(document, &QObject::destroyed, this, [this, document] { emit documentClosed(document); });
+
+    QMdiSubWindow *window = m_area->addSubWindow(document);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(document->windowTitle());
+    connect(document, &QWidget::windowTitleChanged, window, &QWidget::setWindowTitle);
+    // The frame's default size: most of the free area, from its top-left corner.
+    const QSize free = m_area->viewport()->size();
+    window->resize(std::max(480, free.width() * 3 / 4), std::max(320, free.height() * 3 / 4));
+    window->show();
+    m_area->setActiveSubWindow(window);
+    return document;
+}
+
+void DocumentManager::showMaximised(TChildForm *document)
+{
+    if (QMdiSubWindow *window = frameOf(document)) {
+        window->showMaximized();
+        m_area->setActiveSubWindow(window);
+    }
+    document->editor()->setFocus();
+}
+
+TChildForm *DocumentManager::openDocument(const QString &path, const QString &caption, DocumentLanguage language)
+{
+    TChildForm *document = createDocument();
+    try {
+        document->editor()->loadFile(path);
+    } catch (...) {
+        // Nothing half-made stays behind: a window showing other text under the file's name could
+        // later overwrite the real file.
+        if (QMdiSubWindow *window = frameOf(document))
+            window->close();
+        throw;
+    }
+    document->setWindowTitle(caption);
+    document->editor()->setHighlighter(highlighterOf(language));
+    showLanguage(language);
+    showMaximised(document);
+    emit documentStatusChanged(document);
+    if (document->editor()->loadedNulBytes() > 0)
+        warnAboutNulBytes(caption);
+    return document;
+}
+
+void DocumentManager::showLanguage(DocumentLanguage language)
+{
+    emit languageShown(languagePanelText(language), false);
+}
+
+void DocumentManager::showUnknownLanguage()
+{
+    emit languageShown(QStringLiteral("NEZNÁMÝ SOUBOR"), true);
+}
+
+// ---- saving -----------------------------------------------------------------------------------
+
+QString DocumentManager::saveTarget(const QString &caption)
+{
+    if (QDir::isAbsolutePath(caption))
+        return caption;
+    return ProgramFolder::file(ProgramFile::ProjectFolder) + QLatin1Char('/') + caption;
+}
+
+bool DocumentManager::writeDocument(TChildForm *document, const QString &path)
+{
+    try {
+        if (document->editor()->saveFile(path))
+            reportSavedAsUtf8(path);
+    } catch (const VelinorError &error) {
+        showErrorReport(error.message());
+        return false;
+    }
+    emit documentSaved(document, path);
+    return true;
+}
+
+bool DocumentManager::save(TChildForm *document)
+{
+    if (!ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
+        return false;
+    return writeDocument(document, saveTarget(document->windowTitle()));
+}
+
+bool DocumentManager::saveAs(TChildForm *document)
+{
+    const QString path = askSavePath(document->windowTitle());
+    return !path.isEmpty() && writeDocument(document, path);
+}
+
+bool DocumentManager::saveAll()
+{
+    if (!ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
+        return false;
+    for (TChildForm *document : documents())
+        if (!writeDocument(document, saveTarget(document->windowTitle())))
+            return false; // the first failure stops the command
+    return true;
+}
+
+void DocumentManager::warnAboutNulBytes(const QString &caption)
+{
+    // A text file holds no NUL bytes; a binary or UTF-16 file without a byte-order mark does, and
+    // a plain save would change every one of them.
+    QMessageBox::warning(m_dialogParent, m_dialogParent->window()->windowTitle(),
+                         QStringLiteral("Soubor %1 obsahuje nulové bajty (NUL), které textový soubor nemá "
+                                        "(binární soubor nebo jiné kódování).\n"
+                                        "Každý z nich ukončuje řádek; uložením se nahradí konci řádků.").arg(caption));
+}
+
+void DocumentManager::reportSavedAsUtf8(const QString &path)
+{
+    QMessageBox::information(m_dialogParent, m_dialogParent->window()->windowTitle(),
+                             QStringLiteral("Dokument obsahuje znaky, které kódování windows-1250 neumí zapsat.\n"
+                                            "Soubor %1 byl proto uložen v kódování UTF-8.").arg(path));
+}
+
+// ---- closing ----------------------------------------------------------------------------------
+
+bool DocumentManager::confirmClose(TChildForm *document, const QString &question)
+{
+    if (!document->editor()->isModified() || document->isCloseConfirmed())
+        return true;
+    switch (askToSaveChanges(m_dialogParent, question)) {
+    case SaveAnswer::Keep:
+        return false;
+    case SaveAnswer::Save: {
+        const QString path = askSavePath(QString());
+        // A cancelled save dialog keeps the window and its text; so does a failed write.
+        if (path.isEmpty() || !writeDocument(document, path))
+            return false;
+        break;
+    }
+    case SaveAnswer::Discard:
+        break;
+    }
+    document->setCloseConfirmed();
+    return true;
+}
+
+bool DocumentManager::close(TChildForm *document)
+{
+    if (!confirmClose(document, QStringLiteral("Uložit změny provedené v souboru?")))
+        return false;
+    if (QMdiSubWindow *window = frameOf(document))
+        window->close();
+    return true;
+}
+
+bool DocumentManager::closeAll()
+{
+    for (TChildForm *document : documents()) {
+        const QString question =
+            QStringLiteral("Chcete uložit změny provedené v souboru\n%1?").arg(document->windowTitle());
+        if (!confirmClose(document, question))
+            return false;
+        if (QMdiSubWindow *window = frameOf(document))
+            window->close();
+    }
+    return m_area->subWindowList().isEmpty();
+}
+
+// ---- file dialogs -----------------------------------------------------------------------------
+
+QString DocumentManager::askOpenPath()
+{
+    QString filter = m_lastOpenFilter;
+    const QString path = QFileDialog::getOpenFileName(m_dialogParent, QString(), m_lastOpenPath,
+                                                      fileFilters(FileFilters::Documents), &filter);
+    if (!path.isEmpty()) {
+        m_lastOpenPath = path;
+        m_lastOpenFilter = filter;
+    }
+    return path;
+}
+
+QString DocumentManager::askSavePath(const QString &suggestedName)
+{
+    QString filter = m_lastSaveFilter;
+    const QString start = suggestedName.isEmpty() ? m_lastSavePath : suggestedName;
+    const QString path = QFileDialog::getSaveFileName(m_dialogParent, QString(), start,
+                                                      fileFilters(FileFilters::Documents), &filter,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty()) {
+        m_lastSavePath = path;
+        m_lastSaveFilter = filter;
+    }
+    return path;
+}

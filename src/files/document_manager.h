@@ -1,0 +1,99 @@
+#pragma once
+
+#include "editor/document_language.h"
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+
+#include <functional>
+
+class CommandRegistry;
+class QMdiArea;
+class QWidget;
+class SyntaxEdit;
+class TChildForm;
+
+// The life of the documents: creating, opening, saving and closing their windows in the frame,
+// the one save question, the counter of new documents and the last names and filters of the file
+// dialogs. Whoever shows a document's state (the status bar, the page preview) observes its
+// signals instead of being told by the windows.
+class DocumentManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    using ShortcutSource = std::function<QList<QKeySequence>()>;
+
+    // Document windows open in `area`; their pop-up menus run the registry's commands. Questions and
+    // file dialogs belong to `dialogParent`.
+    DocumentManager(QMdiArea *area, const CommandRegistry &commands, ShortcutSource menuShortcuts,
+                    QWidget *dialogParent);
+
+    // The active document window; none when no document is open.
+    TChildForm *activeDocument() const;
+    SyntaxEdit *activeEditor() const;
+    QList<TChildForm *> documents() const;
+    QMdiArea *area() const { return m_area; }
+
+    // A new, active document window holding the start-up page ("Novy1.html"), not maximised.
+    TChildForm *createDocument();
+    // The counter of new documents: adds one and returns the new value (the start-up page is 1).
+    int nextDocumentNumber() { return ++m_newDocumentCounter; }
+    // Maximises and activates the window and gives its editor the focus.
+    void showMaximised(TChildForm *document);
+    // A new maximised, active window named `caption` holding the file's text in the language.
+    // Raises "Cannot open file %s" (and opens nothing) when the file cannot be read.
+    TChildForm *openDocument(const QString &path, const QString &caption, DocumentLanguage language);
+
+    // Writes the document to the path; false after reporting a failure.
+    bool writeDocument(TChildForm *document, const QString &path);
+    // "&Uložit": the caption inside projekty/, or the caption itself when it is a full path.
+    bool save(TChildForm *document);
+    static QString saveTarget(const QString &caption);
+    // "Uložit j&ako ...": the save dialog, starting from the caption.
+    bool saveAs(TChildForm *document);
+    // Every window as "&Uložit" does; the first failure stops.
+    bool saveAll();
+
+    // The one save question for a modified window: Yes saves through the save dialog (a cancelled
+    // dialog or a failed write keeps the window), No drops the changes, Escape keeps the window.
+    // Asked once: the window's own close check does not ask again. False: the window stays.
+    bool confirmClose(TChildForm *document, const QString &question);
+    // "Z&avřít" and "Zavřít vš&e"; false when a window stayed open.
+    bool close(TChildForm *document);
+    bool closeAll();
+
+    // The file dialogs, each starting from the name and filter it last took; empty when cancelled.
+    QString askOpenPath();
+    QString askSavePath(const QString &suggestedName);
+
+    // What the language panel shows: a document language, or a file of no known kind.
+    void showLanguage(DocumentLanguage language);
+    void showUnknownLanguage();
+
+signals:
+    void activeDocumentChanged(TChildForm *document); // none: nullptr
+    // The caret, the text or the modified state of a document changed.
+    void documentStatusChanged(TChildForm *document);
+    void documentSaved(TChildForm *document, const QString &path);
+    void documentClosed(TChildForm *document);
+    void languageShown(const QString &panelText, bool unknownKind);
+    // The Insert key toggled the insert mode of a document's editor.
+    void insertKeyPressed();
+
+private:
+    void reportSavedAsUtf8(const QString &path);
+    // An opened file held NUL bytes: saving it would write line breaks in their place.
+    void warnAboutNulBytes(const QString &caption);
+
+    QMdiArea *m_area;
+    const CommandRegistry &m_commands;
+    ShortcutSource m_menuShortcuts;
+    QWidget *m_dialogParent;
+    int m_newDocumentCounter = 1;
+    QString m_lastOpenPath;
+    QString m_lastOpenFilter;
+    QString m_lastSavePath;
+    QString m_lastSaveFilter;
+};
