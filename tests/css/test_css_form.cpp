@@ -2,6 +2,7 @@
 // generation into a new window and the projekty folder.
 #include "app/child_form.h"
 #include "app/main_form.h"
+#include "files/document_manager.h"
 #include "css/css_form.h"
 #include "dialogs/dialog_parts.h"
 #include "editor/syntax_edit.h"
