@@ -19,6 +19,9 @@ bool endsWord(QChar c)
 
 CompletionRequest completionRequest(const QString &lineText, int caretColumn)
 {
+    // In the free space after the text the caret stands after (unstored) spaces: no word.
+    if (caretColumn - 1 > characterCount(lineText))
+        return {QString(), caretColumn};
     const int end = std::min(int(lineText.size()), indexAfterCharacters(lineText, caretColumn - 1));
     int start = end;
     while (start > 0 && !endsWord(lineText.at(start - 1)))

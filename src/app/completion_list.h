@@ -15,7 +15,7 @@ struct CompletionRequest
 };
 
 // The word being completed ends at the caret and starts after the last of "()[].<>", a space or a
-// tab before it.
+// tab before it. A caret beyond the end of the line has no word before it.
 CompletionRequest completionRequest(const QString &lineText, int caretColumn);
 
 // The column where choosing an entry starts replacing: the word's start, or the "<" just before

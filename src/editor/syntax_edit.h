@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/text_file.h"
+#include "editor/editor_keys.h"
 #include "editor/highlighters.h"
 #include "editor/text_document.h"
 
@@ -88,6 +89,11 @@ signals:
     // Every key the component receives, before it acts on it.
     void keyPressed(QKeyEvent *event);
 
+public slots:
+    // Pastes through the insertion primitive: one undo step, trailing spaces trimmed. A column
+    // selection copied by the component pastes as a column.
+    void paste() override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -103,6 +109,13 @@ private:
     void updateGutter();
     void configureDocument();
     void updateChangeNotifications();
+    void removeTextChangingStockKeys();
+    void performKeyAction(const EditorKeyBinding &binding);
+    void trimTrailingSpaces(int line); // 0-based; the caret keeps its column
+    void indentSelectedLines(int columns);
+    bool hasBookmarks() const;
+    void setBookmark(int bookmark);
+    void goToBookmark(int bookmark);
 
     std::array<QsciLexer *, kHighlighterCount> m_lexers{};
     Highlighter m_highlighter = Highlighter::Html;

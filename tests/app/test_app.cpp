@@ -814,6 +814,9 @@ void TestApp::completionList()
     const CompletionRequest afterDot = completionRequest(QStringLiteral("a.b"), 3);
     QCOMPARE(afterDot.typed, QString());
     QCOMPARE(afterDot.wordStartColumn, 3);
+    const CompletionRequest pastTheEnd = completionRequest(QStringLiteral("<ta"), 5);
+    QCOMPARE(pastTheEnd.typed, QString());
+    QCOMPARE(pastTheEnd.wordStartColumn, 5);
 
     // The "<" typed before the word goes too when the chosen entry writes one.
     QCOMPARE(completionReplaceStart(QStringLiteral("  <ta"), 6, QStringLiteral("<table >")), 3);

@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyle>
 #include <QToolBar>
@@ -62,6 +63,8 @@ private slots:
     void completionListLooksAndTypes();
     void lineEndMarks_data();
     void lineEndMarks();
+    void gutterStaysWholeWhenScrolledRight();
+    void menuShortcutsWinOverEditorKeys();
 };
 
 void TestShell::initTestCase()
@@ -432,18 +435,20 @@ void TestShell::completionListLooksAndTypes()
     editor->undo();
     QCOMPARE(editor->line(0), QStringLiteral("<tex"));
 
-    // A space ends the word and closes the list; Escape closes it and leaves the text alone.
+    // A space ends the word and closes the list (at the line end it is not stored, the caret
+    // moves on); Escape closes it and leaves the text alone.
     editor->setCaretColumn(5);
     child->showCompletionList();
     QVERIFY(popup->isVisible());
     QTest::keyClick(list, Qt::Key_Space);
     QVERIFY(!popup->isVisible());
-    QCOMPARE(editor->line(0), QStringLiteral("<tex "));
+    QCOMPARE(editor->line(0), QStringLiteral("<tex"));
+    QCOMPARE(editor->caretColumn(), 6);
     editor->setCaretColumn(5);
     child->showCompletionList();
     QTest::keyClick(list, Qt::Key_Escape);
     QVERIFY(!popup->isVisible());
-    QCOMPARE(editor->line(0), QStringLiteral("<tex "));
+    QCOMPARE(editor->line(0), QStringLiteral("<tex"));
     // A word no entry matches opens nothing.
     editor->setText(QStringLiteral("<qqq\r\n"));
     editor->setCaretColumn(5);
@@ -507,6 +512,58 @@ void TestShell::lineEndMarks()
     // Hidden with the other non-printable characters.
     editor.setNonPrintableVisible(false);
     QCOMPARE(blockWidth(), 0);
+}
+
+// Scrolled sideways with the line-end marks shown, the text and the marks stay right of the gutter:
+// its pixels are those of the unscrolled editor.
+void TestShell::gutterStaysWholeWhenScrolledRight()
+{
+    SyntaxEdit editor;
+    editor.resize(400, 200);
+    QStringList lines;
+    for (int i = 1; i <= 8; ++i)
+        lines << QStringLiteral("<p>") + QString(i * 9, QLatin1Char('x')) + QStringLiteral("</p>");
+    editor.setText(lines.join(QStringLiteral("\r\n")));
+    editor.setNonPrintableVisible(true);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QScrollBar *scrollBar = editor.horizontalScrollBar();
+    QTRY_VERIFY(scrollBar->maximum() > 0); // the component learns its lines' widths as it paints them
+    const QRect gutter(0, 0, editor.gutterWidth(), editor.viewport()->height());
+    QVERIFY(gutter.width() > 0);
+    const QImage unscrolled = editor.viewport()->grab().toImage().copy(gutter);
+
+    for (int step = 1; step <= 8; ++step) {
+        scrollBar->setValue(int(step * editor.characterWidth() * 5));
+        const QImage scrolled = editor.viewport()->grab().toImage().copy(gutter);
+        QVERIFY2(scrolled == unscrolled, qPrintable(QStringLiteral("scrolled by %1 columns").arg(step * 5)));
+    }
+}
+
+// Where a menu shortcut and an editor key coincide (Ctrl+N: new document, insert line), the menu's
+// command runs and the text stays; the editor's keys the menu does not use still edit.
+void TestShell::menuShortcutsWinOverEditorKeys()
+{
+    ScratchProgramFolder folder;
+    TMainForm mainForm;
+    QVERIFY(showMainForm(mainForm));
+    TChildForm *child = mainForm.createChild();
+    SyntaxEdit *editor = child->editor();
+    editor->setText(QStringLiteral("ab\r\ncd\r\n"));
+    editor->setCaretColumn(2);
+
+    QAction *newDocument = mainForm.action(QStringLiteral("Nove"));
+    QVERIFY(newDocument);
+    QSignalSpy menuRan(newDocument, &QAction::triggered);
+    {
+        const auto closer = ModalSteps::dismissAll();
+        QTest::keyClick(editor, Qt::Key_N, Qt::ControlModifier);
+    }
+    QCOMPARE(menuRan.count(), 1);
+    QCOMPARE(editor->lines(), (QStringList{"ab", "cd"}));
+
+    QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(editor->lines(), QStringList{"cd"});
 }
 
 QTEST_MAIN(TestShell)

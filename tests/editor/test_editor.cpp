@@ -73,6 +73,11 @@ private slots:
     void badInputNeverCrashes();
     void accessibleTextUsesCharacterOffsets();
     void typingCountsAsAChange();
+    void editorKeys_data();
+    void editorKeys();
+    void editorKeysThatMove();
+    void pasteAndTypingTrimTrailingSpaces_data();
+    void pasteAndTypingTrimTrailingSpaces();
 };
 
 void TestEditor::contract_data()
@@ -438,6 +443,171 @@ void TestEditor::typingCountsAsAChange()
     editor.setText(QString());
     QTest::keyClicks(&editor, QByteArray(1100, 'x').constData());
     QTRY_COMPARE(editor.maxLineWidth(), 1101); // noticed when the component next updates its view
+}
+
+// The editor's own keys, as a table: what each does to a small text. Keys the table does not give
+// to an editing action change nothing.
+void TestEditor::editorKeys_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextPosition>("caretAt");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<TextPosition>("caretAfter");
+
+    const int ctrl = Qt::ControlModifier, shiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
+    const QString three = QStringLiteral("ab\r\ncd\r\nef\r\n");
+    QTest::newRow("Ctrl+Y deletes the line") << three << TextPosition{2, 2} << false << int(Qt::Key_Y) << ctrl
+                                             << QStringList{"ab", "ef"} << TextPosition{2, 1};
+    QTest::newRow("Shift+Ctrl+Y deletes to the line end") << three << TextPosition{2, 2} << false << int(Qt::Key_Y)
+                                                          << shiftCtrl << QStringList{"ab", "c", "ef"} << TextPosition{2, 2};
+    QTest::newRow("Ctrl+T deletes a word") << QStringLiteral("foo bar\r\n") << TextPosition{1, 1} << false
+                                           << int(Qt::Key_T) << ctrl << QStringList{"bar"} << TextPosition{1, 1};
+    QTest::newRow("Ctrl+Backspace deletes the last word, not the space") << QStringLiteral("foo bar\r\n") << TextPosition{1, 8} << false
+                                                          << int(Qt::Key_Backspace) << ctrl << QStringList{"foo"}
+                                                          << TextPosition{1, 5};
+    QTest::newRow("Ctrl+N inserts a line, the caret stays") << QStringLiteral("ab\r\n") << TextPosition{1, 2} << false
+                                                            << int(Qt::Key_N) << ctrl << QStringList{"a", "b"}
+                                                            << TextPosition{1, 2};
+    QTest::newRow("Ctrl+M breaks the line") << QStringLiteral("ab\r\n") << TextPosition{1, 2} << false << int(Qt::Key_M)
+                                            << ctrl << QStringList{"a", "b"} << TextPosition{2, 1};
+    QTest::newRow("Shift+Ctrl+I indents the block") << QStringLiteral("a\r\nb\r\n") << TextPosition{1, 1} << true
+                                                    << int(Qt::Key_I) << shiftCtrl << QStringList{"  a", "  b"}
+                                                    << TextPosition{2, 4};
+    QTest::newRow("Shift+Ctrl+U unindents, never upper-cases") << QStringLiteral("    a\r\nb\r\n") << TextPosition{1, 1}
+                                                               << true << int(Qt::Key_U) << shiftCtrl
+                                                               << QStringList{"  a", "b"} << TextPosition{2, 2};
+    QTest::newRow("Shift+Ctrl+L selects lines, deletes nothing") << three << TextPosition{2, 1} << false << int(Qt::Key_L)
+                                                                 << shiftCtrl << QStringList{"ab", "cd", "ef"}
+                                                                 << TextPosition{2, 1};
+    // Keys that write a line leave no spaces at its end.
+    QTest::newRow("Backspace leaves no space at the end") << QStringLiteral("abc d\r\n") << TextPosition{1, 6} << false
+                                                          << int(Qt::Key_Backspace) << 0 << QStringList{"abc"}
+                                                          << TextPosition{1, 5};
+    QTest::newRow("Enter after a space") << QStringLiteral("ab cd\r\n") << TextPosition{1, 4} << false
+                                         << int(Qt::Key_Return) << 0 << QStringList{"ab", "cd"} << TextPosition{2, 1};
+    QTest::newRow("Enter indents in the free space") << QStringLiteral("  ab\r\n") << TextPosition{1, 5} << false
+                                                     << int(Qt::Key_Return) << 0 << QStringList{"  ab", ""}
+                                                     << TextPosition{2, 3};
+    QTest::newRow("Tab at the end moves the caret only") << QStringLiteral("ab\r\n") << TextPosition{1, 3} << false
+                                                         << int(Qt::Key_Tab) << 0 << QStringList{"ab"}
+                                                         << TextPosition{1, 9};
+    QTest::newRow("Tab inside the line") << QStringLiteral("ab\r\n") << TextPosition{1, 1} << false << int(Qt::Key_Tab)
+                                         << 0 << QStringList{"        ab"} << TextPosition{1, 9};
+    QTest::newRow("Delete at the end joins the lines") << QStringLiteral("ab\r\ncd\r\n") << TextPosition{1, 3} << false
+                                                       << int(Qt::Key_Delete) << 0 << QStringList{"abcd"}
+                                                       << TextPosition{1, 3};
+    QTest::newRow("Shift+Ctrl+I leaves empty lines empty") << QStringLiteral("a\r\n\r\nb\r\n") << TextPosition{1, 1} << true
+                                                           << int(Qt::Key_I) << shiftCtrl << QStringList{"  a", "", "  b"}
+                                                           << TextPosition{3, 4};
+    QTest::newRow("Ctrl+1 types nothing") << three << TextPosition{1, 1} << false << int(Qt::Key_1) << ctrl
+                                          << QStringList{"ab", "cd", "ef"} << TextPosition{1, 1};
+    // The component's own keys that would change the text.
+    for (int key : {int(Qt::Key_L), int(Qt::Key_D), int(Qt::Key_U), int(Qt::Key_Delete)})
+        QTest::addRow("Ctrl+%s changes nothing", qPrintable(QKeySequence(key).toString()))
+            << three << TextPosition{2, 2} << true << key << ctrl << QStringList{"ab", "cd", "ef"} << TextPosition{3, 3};
+    for (int key : {int(Qt::Key_T), int(Qt::Key_Delete), int(Qt::Key_Backspace)})
+        QTest::addRow("Shift+Ctrl+%s changes nothing", qPrintable(QKeySequence(key).toString()))
+            << three << TextPosition{2, 2} << false << key << shiftCtrl << QStringList{"ab", "cd", "ef"} << TextPosition{2, 2};
+}
+
+void TestEditor::editorKeys()
+{
+    QFETCH(QString, text);
+    QFETCH(TextPosition, caretAt);
+    QFETCH(bool, selectAll);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, lines);
+    QFETCH(TextPosition, caretAfter);
+    SyntaxEdit editor;
+    editor.setText(text);
+    editor.setCaretLine(caretAt.line);
+    editor.setCaretColumn(caretAt.column);
+    if (selectAll)
+        editor.selectAll();
+    QTest::keyClick(&editor, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(editor.lines(), lines);
+    QCOMPARE(editor.caret(), caretAfter);
+}
+
+// Bookmarks, selection modes, the matching bracket and undo on Alt+Backspace.
+void TestEditor::editorKeysThatMove()
+{
+    SyntaxEdit editor;
+    editor.setText(QStringLiteral("(ab)\r\ncd\r\nef\r\n"));
+    const int gutter = editor.gutterWidth();
+    editor.setCaretLine(3);
+    QTest::keyClick(&editor, Qt::Key_3, Qt::ShiftModifier | Qt::ControlModifier);
+    QVERIFY(editor.gutterWidth() > gutter); // the bookmark shows in the gutter
+    editor.setCaretLine(1);
+    QTest::keyClick(&editor, Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(editor.caret().line, 3);
+    QTest::keyClick(&editor, Qt::Key_3, Qt::ShiftModifier | Qt::ControlModifier); // set again on its line: removed
+    QCOMPARE(editor.gutterWidth(), gutter);
+    editor.setCaretLine(1);
+    QTest::keyClick(&editor, Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(editor.caret().line, 1);
+
+    editor.setCaretColumn(1);
+    QTest::keyClick(&editor, Qt::Key_B, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(editor.caret(), (TextPosition{1, 4}));
+
+    QTest::keyClick(&editor, Qt::Key_C, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONMODE), long(QsciScintillaBase::SC_SEL_RECTANGLE));
+    QTest::keyClick(&editor, Qt::Key_N, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONMODE), long(QsciScintillaBase::SC_SEL_STREAM));
+
+    editor.setCaretLine(2);
+    editor.setCaretColumn(3);
+    QTest::keyClicks(&editor, "xy");
+    QCOMPARE(editor.line(1), QStringLiteral("cdxy"));
+    QTest::keyClick(&editor, Qt::Key_Backspace, Qt::AltModifier);
+    QCOMPARE(editor.line(1), QStringLiteral("cd"));
+    QTest::keyClick(&editor, Qt::Key_Backspace, Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(editor.line(1), QStringLiteral("cdxy"));
+}
+
+// Pasted and typed text follow the trailing-space rule: spaces that would end a line are not kept.
+void TestEditor::pasteAndTypingTrimTrailingSpaces_data()
+{
+    QTest::addColumn<QString>("pasted"); // empty: typed instead
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("caretColumn");
+    QTest::newRow("one space pasted at column 10") << " " << QByteArray() << 10 << "abc" << 4;
+    QTest::newRow("X and two spaces pasted at the end") << "X  " << QByteArray() << 4 << "abcX" << 5;
+    QTest::newRow("pasted text keeps inner spaces") << "x y" << QByteArray() << 4 << "abcx y" << 7;
+    QTest::newRow("spaces typed at the end") << QString() << QByteArray("  ") << 4 << "abc" << 6;
+    QTest::newRow("a space typed between words stays") << QString() << QByteArray(" d") << 4 << "abc d" << 6;
+    QTest::newRow("a space typed inside the line stays") << QString() << QByteArray(" ") << 2 << "a bc" << 3;
+}
+
+void TestEditor::pasteAndTypingTrimTrailingSpaces()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, typed);
+    QFETCH(int, column);
+    QFETCH(QString, line);
+    QFETCH(int, caretColumn);
+    SyntaxEdit editor;
+    editor.setText(QStringLiteral("abc\r\n"));
+    editor.setCaretColumn(column);
+    if (!pasted.isEmpty()) {
+        QApplication::clipboard()->setText(pasted);
+        editor.paste();
+    } else {
+        QTest::keyClicks(&editor, typed.constData());
+    }
+    QCOMPARE(editor.lines(), QStringList{line});
+    QCOMPARE(editor.caret(), (TextPosition{1, caretColumn}));
+    if (!pasted.isEmpty()) {
+        editor.undo(); // one step
+        QCOMPARE(editor.lines(), QStringList{"abc"});
+    }
 }
 
 QTEST_MAIN(TestEditor)
