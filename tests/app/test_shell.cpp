@@ -547,7 +547,7 @@ void TestShell::menuShortcutsWinOverEditorKeys()
     ScratchProgramFolder folder;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.createChild();
+    TChildForm *child = mainForm.documents().createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setText(QStringLiteral("ab\r\ncd\r\n"));
     editor->setCaretColumn(2);
