@@ -1,6 +1,9 @@
 #include "app/main_form.h"
 #include "files/document_manager.h"
 #include "app/platform_setup.h"
+#include "base/program_folder.h"
+#include "files/recovery_form.h"
+#include "files/recovery_keeper.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,6 +37,13 @@ int main(int argc, char *argv[])
     mainForm.setGeometry(mainForm.screen()->availableGeometry());
     mainForm.showMaximized();
     mainForm.documents().createDocument(); // "Novy1.html", the start-up document, not maximised
+
+    // Copies of modified documents, kept until they are saved or closed; a clean exit removes them.
+    RecoveryKeeper recovery(mainForm.documents(), ProgramFolder::file(ProgramFile::RecoveryFolder));
+    // Copies left by a Velinor that was killed or crashed are offered once the main window shows.
+    std::shared_ptr<OrphanedCopies> found = OrphanedCopies::find(recovery.recoveryFolder());
+    if (!found->copies().isEmpty())
+        QTimer::singleShot(0, &mainForm, [&recovery, &mainForm, found] { offerRecovery(recovery, found, &mainForm); });
 
     // For the start-up benchmark: report when the event loop first runs idle, then leave.
     if (qEnvironmentVariableIsSet("VELINOR_STARTUP_PROBE"))

@@ -46,7 +46,8 @@ QString ProgramFolder::file(const QString &relative)
     while (rel.startsWith(QLatin1Char('/')))
         rel.remove(0, 1);
     const QString top = rel.section(QLatin1Char('/'), 0, 0);
-    const bool usersOwn = top == QLatin1String("setup") || top == QLatin1String("projekty");
+    const bool usersOwn = top == QLatin1String("setup") || top == QLatin1String("projekty")
+                          || top == QLatin1String("recovery");
     return QDir::cleanPath((usersOwn ? userPath() : path()) + QLatin1Char('/') + rel);
 }
 
@@ -58,6 +59,7 @@ QString ProgramFolder::relativeName(ProgramFile which)
     case ProgramFile::EmailFile: return QStringLiteral("setup/email.ini");
     case ProgramFile::LocalLinkFile: return QStringLiteral("setup/local_link.ini");
     case ProgramFile::ProjectFolder: return QStringLiteral("projekty");
+    case ProgramFile::RecoveryFolder: return QStringLiteral("recovery");
     case ProgramFile::HelpFolder: return QStringLiteral("help");
     case ProgramFile::ProgramHelp: return QStringLiteral("help/napoveda.html");
     case ProgramFile::TagHelp: return QStringLiteral("help/napoveda_tagy.html");

@@ -9,6 +9,7 @@ enum class ProgramFile {
     EmailFile,     // setup/email.ini
     LocalLinkFile, // setup/local_link.ini
     ProjectFolder, // projekty/, where "&Uložit" writes new documents
+    RecoveryFolder, // recovery/, copies of unsaved documents while Velinor runs
     HelpFolder,    // help/
     ProgramHelp,   // help/napoveda.html
     TagHelp,       // help/napoveda_tagy.html
@@ -17,7 +18,7 @@ enum class ProgramFile {
 };
 
 // The folder that holds the program and its data files, and the folder of the user's own files
-// (setup/ and projekty/): the program folder when the user may write there, as in a build or
+// (setup/, projekty/ and recovery/): the program folder when the user may write there, as in a build or
 // unpacked copy; otherwise, as for an installed program, "velinor" under the user's XDG data home.
 // Tests point it at a temporary folder.
 class ProgramFolder
@@ -26,11 +27,11 @@ public:
     static QString path();
     static void setPath(const QString &folder); // empty: back to the executable's folder
 
-    // Where setup/ and projekty/ live for the current program folder.
+    // Where setup/, projekty/ and recovery/ live for the current program folder.
     static QString userPath();
 
     // A path below the program folder; "\" separators are taken as "/" ("setup\\setup.ini").
-    // Paths below setup/ and projekty/ are placed in the user folder.
+    // Paths below setup/, projekty/ and recovery/ are placed in the user folder.
     static QString file(const QString &relative);
 
     // One of the program's own files or folders.

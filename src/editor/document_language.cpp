@@ -14,6 +14,19 @@ Highlighter highlighterOf(DocumentLanguage language)
     return Highlighter::Html;
 }
 
+DocumentLanguage plainLanguageOf(Highlighter highlighter)
+{
+    switch (highlighter) {
+    case Highlighter::Html: return DocumentLanguage::Html;
+    case Highlighter::Css: return DocumentLanguage::Css;
+    case Highlighter::JavaScript: return DocumentLanguage::JavaScript;
+    case Highlighter::Php: return DocumentLanguage::Php;
+    case Highlighter::Sql: return DocumentLanguage::Sql;
+    case Highlighter::Xml: return DocumentLanguage::Xml;
+    }
+    return DocumentLanguage::Html;
+}
+
 QString languagePanelText(DocumentLanguage language)
 {
     switch (language) {

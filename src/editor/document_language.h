@@ -10,5 +10,7 @@ enum class DocumentLanguage { Html, Xhtml, Css, JavaScript, Php, Sql, Xml };
 constexpr int kDocumentLanguageCount = 7;
 
 Highlighter highlighterOf(DocumentLanguage language);
+// The language a highlighter colours (HTML for the HTML highlighter, which XHTML shares).
+DocumentLanguage plainLanguageOf(Highlighter highlighter);
 QString languagePanelText(DocumentLanguage language); // "HTML dokument", "XHTML dokument", "Css", ...
 QString languageMenuCaption(DocumentLanguage language); // "HTML", "XHTML", "CSS", ...

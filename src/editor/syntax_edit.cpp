@@ -145,13 +145,15 @@ void SyntaxEdit::updateChangeNotifications()
     // The component hands every reported insertion and deletion to the accessibility layer along
     // with a character offset it counts from the start of the document: in a large document each
     // typed key would cost a scan of everything before it. Without assistive technology running,
-    // change reports are switched off (any flag in the mask lets an insertion through); the
-    // modified flag comes from the save point instead.
+    // change reports are switched off (any flag of an insertion's own in the mask lets it through);
+    // the modified flag comes from the save point instead. The notices sent before a change carry
+    // no such offset and stay on: they tell that an edit is coming.
     const bool wanted = QAccessible::isActive();
     if (wanted == m_reportsTextChanges)
         return;
     m_reportsTextChanges = wanted;
-    SendScintilla(SCI_SETMODEVENTMASK, wanted ? static_cast<unsigned long>(SC_MODEVENTMASKALL) : 0UL);
+    SendScintilla(SCI_SETMODEVENTMASK, wanted ? static_cast<unsigned long>(SC_MODEVENTMASKALL)
+                                              : static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
 }
 
 // Settings that belong to the component's document rather than to its view; a loaded document
@@ -179,7 +181,11 @@ void SyntaxEdit::configureDocument()
 
 void SyntaxEdit::onModified(int position, int modificationType, const char *, int length, int linesAdded)
 {
-    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) || m_silentChanges > 0)
+    if (m_silentChanges > 0)
+        return;
+    if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+        emit textEdited();
+    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)))
         return;
     m_noLines = false;
     if (modificationType & SC_MOD_INSERTTEXT) {
@@ -541,6 +547,35 @@ void SyntaxEdit::loadFile(const QString &path)
     SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
     SendScintilla(SCI_SCROLLCARET);
     updateGutter(); // a loaded document has no bookmarks
+    emit statusChanged();
+}
+
+QByteArray SyntaxEdit::utf8Text() const
+{
+    // The two parts on either side of the buffer's gap are read where they are: asking for the
+    // whole text at once would close the gap by moving everything after it, and the next keystroke
+    // would move it back.
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long length = self->SendScintilla(SCI_GETLENGTH);
+    const long gap = std::clamp(self->SendScintilla(SCI_GETGAPPOSITION), 0L, length);
+    QByteArray text;
+    text.reserve(length);
+    if (gap > 0)
+        text.append(reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, 0UL, gap)), gap);
+    if (length > gap)
+        text.append(reinterpret_cast<const char *>(
+                        self->SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(gap), length - gap)),
+                    length - gap);
+    return text;
+}
+
+void SyntaxEdit::setRecoveredText(const SplitText &text)
+{
+    replaceAllText(text);
+    m_lineBreak = text.lineBreak;
+    m_encoding = text.encoding;
+    m_loadedNulBytes = 0;
+    m_modified = true; // the text is not what its file holds
     emit statusChanged();
 }
 

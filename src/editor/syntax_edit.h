@@ -55,6 +55,12 @@ public:
     // NUL bytes of the file last loaded: each ended a line and is written back as a line break.
     qint64 loadedNulBytes() const { return m_loadedNulBytes; }
     TextEncoding encoding() const { return m_encoding; }
+    // The text as the component keeps it: UTF-8, lines joined by "\n". A copy, taken without
+    // rearranging the component's buffer.
+    QByteArray utf8Text() const;
+    // Text recovered after a crash: it replaces the text without undo history, keeps the line break
+    // and encoding of the file it came from for saving, and counts as modified.
+    void setRecoveredText(const SplitText &text);
 
     // Highlighting
     void setHighlighter(Highlighter highlighter);
@@ -88,6 +94,9 @@ signals:
     void statusChanged();
     // Every key the component receives, before it acts on it.
     void keyPressed(QKeyEvent *event);
+    // The text is about to change by an edit (typing, a command, undo); not when it is set, loaded
+    // or recovered.
+    void textEdited();
 
 public slots:
     // Pastes through the insertion primitive: one undo step, trailing spaces trimmed. A column

@@ -70,6 +70,7 @@ TChildForm *DocumentManager::createDocument()
         return confirmClose(document, QStringLiteral("Uložit změny provedené v souboru?"));
     });
     connect(document, &TChildForm::statusChanged, this, [this, document] { emit documentStatusChanged(document); });
+    connect(document->editor(), &SyntaxEdit::textEdited, this, [this, document] { emit documentEdited(document); });
     connect(document, &TChildForm::languageChanged, this, &DocumentManager::showLanguage);
     connect(document, &TChildForm::insertKeyPressed, this, &DocumentManager::insertKeyPressed);
     connect(document, &QObject::destroyed, this, [this, document] { emit documentClosed(document); });
@@ -114,6 +115,18 @@ TChildForm *DocumentManager::openDocument(const QString &path, const QString &ca
     emit documentStatusChanged(document);
     if (document->editor()->loadedNulBytes() > 0)
         warnAboutNulBytes(caption);
+    return document;
+}
+
+TChildForm *DocumentManager::restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter)
+{
+    TChildForm *document = createDocument();
+    document->editor()->setRecoveredText(text);
+    document->setWindowTitle(caption);
+    document->editor()->setHighlighter(highlighter);
+    showLanguage(plainLanguageOf(highlighter));
+    showMaximised(document);
+    emit documentStatusChanged(document);
     return document;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/text_file.h"
 #include "editor/document_language.h"
 
 #include <QKeySequence>
@@ -46,6 +47,10 @@ public:
     // Raises "Cannot open file %s" (and opens nothing) when the file cannot be read.
     TChildForm *openDocument(const QString &path, const QString &caption, DocumentLanguage language);
 
+    // A new maximised, active window holding text recovered after a crash under its old caption,
+    // modified; "&Uložit" writes it where its file is, with the file's line break and encoding.
+    TChildForm *restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter);
+
     // Writes the document to the path; false after reporting a failure.
     bool writeDocument(TChildForm *document, const QString &path);
     // "&Uložit": the caption inside projekty/, or the caption itself when it is a full path.
@@ -76,6 +81,8 @@ signals:
     void activeDocumentChanged(TChildForm *document); // none: nullptr
     // The caret, the text or the modified state of a document changed.
     void documentStatusChanged(TChildForm *document);
+    // A document's text is about to change by an edit (not when it is loaded or set whole).
+    void documentEdited(TChildForm *document);
     void documentSaved(TChildForm *document, const QString &path);
     void documentClosed(TChildForm *document);
     void languageShown(const QString &panelText, bool unknownKind);

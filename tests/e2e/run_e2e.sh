@@ -6,55 +6,22 @@
 # says so and reports itself as skipped (exit 77), not as a failure of the program.
 set -euo pipefail
 
-for tool in xvfb-run xdotool import; do
-  command -v "$tool" >/dev/null || { echo "e2e: skipped: no X server to run in ($tool is not installed)"; exit 77; }
-done
+source "$(dirname "$0")/x_session.sh"
+require_tools xvfb-run xdotool import
 
 build=$(cd "$1" && pwd)
 shot="$build/e2e_screenshot.png"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-# A program folder of its own: the program with its data files, no settings yet.
-cp "$build/velinor" "$work/"
-cp -r "$build/help" "$work/" 2>/dev/null || true
+prepare_program_folder "$build" "$work"
 
 cat > "$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
 set -euo pipefail
 work=$1
 shot=$2
-wm=
-pid=
-cleanup() { [[ -n "$pid" ]] && kill "$pid" 2>/dev/null; [[ -n "$wm" ]] && kill "$wm" 2>/dev/null; true; }
-trap cleanup EXIT
-touch "$work/x-server-started"
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "e2e: skipped: no X server on $DISPLAY" >&2; exit 77; }
-fail() { echo "e2e: $*" >&2; exit 1; }
-wait_for_window() { # title pattern, seconds; prints the window
-  local end=$((SECONDS + $2))
-  while (( SECONDS < end )); do
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 && return 0
-    sleep 0.05
-  done
-  return 1
-}
-wait_until_gone() { # window, seconds
-  local end=$((SECONDS + $2))
-  while (( SECONDS < end )); do
-    xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
-    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
-    sleep 0.05
-  done
-  return 1
-}
-activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true; }
-
-# A window manager, as on every user's desktop: without one Qt loses track of the active window
-# after a modal dialog and the window shortcuts stop.
-openbox --sm-disable &
-wm=$!
-for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+source "$work/x_session.sh"
+begin_session
 
 QT_QPA_PLATFORM=xcb "$work/velinor" &
 pid=$!
@@ -105,19 +72,7 @@ pid=
 echo "e2e: the program started, took the text and exited"
 touch "$work/drive-passed"
 DRIVE
-chmod +x "$work/drive.sh"
-
-status=0
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/drive.sh" "$work" "$shot" || status=$?
-if [[ ! -f "$work/x-server-started" ]]; then
-  echo "e2e: skipped: the virtual X server did not start"
-  exit 77
-fi
-# xvfb-run can fail in its own clean-up after the session has passed (the server already gone).
-if (( status != 0 )) && [[ ! -f "$work/drive-passed" ]]; then
-  echo "e2e: the virtual X session ended with status $status"
-  exit "$status"
-fi
+run_drive "$work" "$shot"
 
 ini="$work/setup/setup.ini"
 [[ -f "$ini" ]] || { echo "e2e: setup/setup.ini was not written"; exit 1; }

@@ -1,0 +1,157 @@
+#include "files/recovery_keeper.h"
+
+#include "app/child_form.h"
+#include "editor/syntax_edit.h"
+#include "files/document_manager.h"
+
+#include <QTimer>
+
+RecoveryKeeper::RecoveryKeeper(DocumentManager &documents, const QString &recoveryFolder, QObject *parent)
+    : QObject(parent), m_documents(documents), m_folder(recoveryFolder), m_writer(new QObject),
+      m_store(recoveryFolder)
+{
+    setObjectName(QStringLiteral("RecoveryKeeper"));
+    m_thread.setObjectName(QStringLiteral("RecoveryWriter"));
+    m_writer->moveToThread(&m_thread);
+    m_thread.start(QThread::LowPriority);
+
+    m_quiet = new QTimer(this);
+    m_quiet->setSingleShot(true);
+    m_quiet->setInterval(kQuietMs);
+    m_longestWait = new QTimer(this);
+    m_longestWait->setSingleShot(true);
+    m_longestWait->setInterval(kLongestWaitMs);
+    connect(m_quiet, &QTimer::timeout, this, &RecoveryKeeper::copyNow);
+    connect(m_longestWait, &QTimer::timeout, this, &RecoveryKeeper::copyNow);
+
+    connect(&documents, &DocumentManager::documentEdited, this, &RecoveryKeeper::edited);
+    connect(&documents, &DocumentManager::documentSaved, this, &RecoveryKeeper::forget);
+    connect(&documents, &DocumentManager::documentClosed, this, &RecoveryKeeper::forget);
+}
+
+RecoveryKeeper::~RecoveryKeeper()
+{
+    // A clean exit: the documents were saved or their changes dropped on purpose.
+    RecoveryStore *store = &m_store;
+    QMetaObject::invokeMethod(m_writer, [store] { store->clear(); }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+    delete m_writer;
+}
+
+template <typename Job>
+void RecoveryKeeper::post(Job job)
+{
+    QMetaObject::invokeMethod(m_writer, std::move(job), Qt::QueuedConnection);
+}
+
+int RecoveryKeeper::idOf(TChildForm *document)
+{
+    auto it = m_ids.find(document);
+    if (it == m_ids.end())
+        it = m_ids.insert(document, m_nextId++);
+    return it.value();
+}
+
+void RecoveryKeeper::edited(TChildForm *document)
+{
+    m_edited.insert(document);
+    m_quiet->start(); // restarted by every edit
+    if (!m_longestWait->isActive())
+        m_longestWait->start();
+}
+
+void RecoveryKeeper::forget(TChildForm *document)
+{
+    // Saved: the file holds the text. Closed: the user answered the save question.
+    m_edited.remove(document);
+    const auto it = m_ids.constFind(document);
+    if (it == m_ids.cend())
+        return;
+    const int id = it.value();
+    m_ids.erase(it);
+    RecoveryStore *store = &m_store;
+    post([store, id] { store->remove(id); });
+}
+
+void RecoveryKeeper::copyNow()
+{
+    m_quiet->stop();
+    m_longestWait->stop();
+    RecoveryStore *store = &m_store;
+    bool waiting = false;
+    for (TChildForm *document : QSet<TChildForm *>(m_edited)) {
+        const int id = idOf(document);
+        if (m_writing.contains(id)) {
+            waiting = true; // one copy at a time; the next when this one is written
+            continue;
+        }
+        m_edited.remove(document);
+        const SyntaxEdit *editor = document->editor();
+        if (!editor->isModified()) {
+            post([store, id] { store->remove(id); });
+            continue;
+        }
+        DocumentCopy copy;
+        copy.caption = document->windowTitle();
+        copy.highlighter = editor->highlighter();
+        copy.lineBreak = editor->lineBreak();
+        copy.encoding = editor->encoding();
+        copy.lineCount = editor->lineCount();
+        copy.maxLineWidth = editor->maxLineWidth();
+        copy.written = QDateTime::currentDateTime();
+        copy.utf8 = editor->utf8Text();
+        m_writing.insert(id);
+        post([this, store, id, document, copy = std::move(copy)] {
+            if (!store->write(id, copy))
+                qWarning("Velinor: the recovery copy of %s could not be written", qPrintable(copy.caption));
+            QMetaObject::invokeMethod(this, [this, id, document] {
+                m_writing.remove(id);
+                if (m_ids.value(document) == id)
+                    emit copyWritten(document);
+            }, Qt::QueuedConnection);
+        });
+    }
+    if (waiting)
+        m_quiet->start();
+}
+
+void RecoveryKeeper::waitForWrites()
+{
+    QMetaObject::invokeMethod(m_writer, [] {}, Qt::BlockingQueuedConnection);
+}
+
+QString RecoveryKeeper::sessionFolder()
+{
+    QString folder;
+    RecoveryStore *store = &m_store;
+    QMetaObject::invokeMethod(m_writer, [store, &folder] { folder = store->sessionFolder(); },
+                              Qt::BlockingQueuedConnection);
+    return folder;
+}
+
+QStringList RecoveryKeeper::restore(std::shared_ptr<OrphanedCopies> found)
+{
+    QStringList unreadable;
+    RecoveryStore *store = &m_store;
+    for (const FoundCopy &entry : found->copies()) {
+        const std::optional<DocumentCopy> copy = readDocumentCopy(entry.file);
+        if (!copy) {
+            unreadable.append(entry.caption);
+            continue;
+        }
+        SplitText text;
+        text.utf8 = copy->utf8;
+        text.lineCount = copy->lineCount;
+        text.longestLine = std::max(0, copy->maxLineWidth - 1);
+        text.lineBreak = copy->lineBreak;
+        text.encoding = copy->encoding;
+        TChildForm *document = m_documents.restoreDocument(copy->caption, text, copy->highlighter);
+        const int id = idOf(document);
+        const QString file = entry.file;
+        post([store, id, file] { store->adopt(id, file); });
+    }
+    // After the copies have moved over: until then a crash would leave them where they were.
+    post([found] { found->discard(); });
+    return unreadable;
+}

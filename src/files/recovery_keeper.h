@@ -1,0 +1,70 @@
+#pragma once
+
+#include "files/recovery_store.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QThread>
+
+#include <memory>
+
+class DocumentManager;
+class QTimer;
+class TChildForm;
+
+// Keeps a copy of every modified document in the recovery folder while Velinor runs, so that the
+// work survives a crash or a kill. Edits only restart a timer: the copies are taken once typing
+// pauses (or, while it goes on, every few seconds) and written by a thread of their own. Saving or
+// closing a document removes its copy; destroying the keeper (a clean exit) removes them all.
+class RecoveryKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Copies are taken this long after the last edit, and at the latest this long after the first
+    // edit not yet copied.
+    static constexpr int kQuietMs = 1000;
+    static constexpr int kLongestWaitMs = 5000;
+
+    RecoveryKeeper(DocumentManager &documents, const QString &recoveryFolder, QObject *parent = nullptr);
+    ~RecoveryKeeper() override;
+
+    QString recoveryFolder() const { return m_folder; }
+
+    // Opens the found copies as modified documents under their old captions; their copies become
+    // this session's. The sessions they came from are removed. Returns the captions of copies that
+    // could not be read.
+    QStringList restore(std::shared_ptr<OrphanedCopies> found);
+
+    // Takes the copies of the documents edited since their last copy now, without waiting.
+    void copyNow();
+    // Blocks until every copy asked for so far is on disk (or has failed).
+    void waitForWrites();
+    // The folder of this session's copies; empty before the first copy.
+    QString sessionFolder();
+
+signals:
+    // A copy of the document reached the disk.
+    void copyWritten(TChildForm *document);
+
+private:
+    int idOf(TChildForm *document);
+    void edited(TChildForm *document);
+    void forget(TChildForm *document);
+    // Runs the job on the writing thread, after every job posted before it.
+    template <typename Job>
+    void post(Job job);
+
+    DocumentManager &m_documents;
+    QString m_folder;
+    QThread m_thread;
+    QObject *m_writer;     // lives on m_thread: the jobs run in its event loop
+    RecoveryStore m_store; // used on m_thread only
+    QTimer *m_quiet;
+    QTimer *m_longestWait;
+    QHash<TChildForm *, int> m_ids;
+    int m_nextId = 1;
+    QSet<TChildForm *> m_edited; // edited since their last copy
+    QSet<int> m_writing;         // copies on their way to the disk
+};

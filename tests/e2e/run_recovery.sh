@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Recovery after a kill, end to end: the real program in a virtual X server under a window manager.
+# Text is typed into the start-up document; once its copy is on disk the program is killed with
+# SIGKILL and started again. The restart must ask "Obnovit neuložené dokumenty?", Enter restores the
+# document under its caption, and Ctrl+S writes the typed text where the document belongs. Without an
+# X server it reports itself skipped (exit 77).
+set -euo pipefail
+
+source "$(dirname "$0")/x_session.sh"
+require_tools xvfb-run xdotool import iconv
+
+build=$(cd "$1" && pwd)
+shot="$build/e2e_recovery.png"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prepare_program_folder "$build" "$work"
+
+cat > "$work/drive.sh" <<'DRIVE'
+#!/usr/bin/env bash
+set -euo pipefail
+work=$1
+shot=$2
+source "$work/x_session.sh"
+begin_session
+text="Neztratit: Žluťoučký kůň"
+
+QT_QPA_PLATFORM=xcb "$work/velinor" &
+pid=$!
+main=$(wait_for_window "^Velinor 1.0" 20) || fail "the main window did not appear"
+activate "$main"
+xdotool type --delay 20 "$text"
+# The copy is taken a moment after the typing pauses.
+copy=
+for _ in $(seq 1 200); do
+  copy=$(grep -lF "$text" "$work"/recovery/*/*.copy 2>/dev/null | head -n 1 || true)
+  [[ -n "$copy" ]] && break
+  sleep 0.05
+done
+[[ -n "$copy" ]] || fail "no recovery copy holds the typed text"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+
+QT_QPA_PLATFORM=xcb "$work/velinor" &
+pid=$!
+question=$(wait_for_window "^Obnova neuložených dokumentů" 20) || fail "the restarted program did not offer the copy"
+activate "$question"
+xdotool key Return
+wait_until_gone "$question" 10 || fail "the question stayed after Enter"
+main=$(wait_for_window "\[Novy1.html\]" 10) || fail "the restored document did not open maximised"
+import -window root "$shot"
+activate "$main"
+xdotool key ctrl+s
+saved="$work/projekty/Novy1.html"
+for _ in $(seq 1 100); do [[ -s "$saved" ]] && break; sleep 0.05; done
+[[ -s "$saved" ]] || fail "Ctrl+S did not save the restored document"
+# The start-up document is written in windows-1250.
+iconv -f windows-1250 -t utf-8 "$saved" | grep -qF "$text" || { cat -A "$saved" >&2; fail "the saved document lacks the typed text"; }
+echo "e2e: the text typed before the kill came back and was saved"
+touch "$work/drive-passed"
+DRIVE
+run_drive "$work" "$shot"
+echo "e2e: passed; screenshot in $shot"

@@ -1,0 +1,396 @@
+#include "app/child_form.h"
+#include "app/main_form.h"
+#include "editor/syntax_edit.h"
+#include "files/document_manager.h"
+#include "files/recovery_form.h"
+#include "files/recovery_keeper.h"
+#include "files/recovery_store.h"
+#include "support/ui_test_support.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace testsupport;
+
+Q_DECLARE_METATYPE(DocumentCopy)
+
+namespace {
+
+DocumentCopy copyOf(const QString &caption, const QByteArray &utf8, int lines)
+{
+    DocumentCopy copy;
+    copy.caption = caption;
+    copy.utf8 = utf8;
+    copy.lineCount = lines;
+    copy.maxLineWidth = 80;
+    copy.written = QDateTime::currentDateTime();
+    return copy;
+}
+
+// Copies written by a Velinor that is gone: its store was dropped without the clean exit's clear.
+void leaveCopies(const QString &root, const QList<DocumentCopy> &copies)
+{
+    RecoveryStore crashed(root);
+    for (int i = 0; i < copies.size(); ++i)
+        QVERIFY(crashed.write(i + 1, copies[i]));
+}
+
+QStringList sessionsIn(const QString &root)
+{
+    return QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { muteOffscreenPlatformWarnings(); }
+
+    // ---- the store, as pure logic ----
+    void copyReadsBackAsWritten_data();
+    void copyReadsBackAsWritten();
+    void damagedCopiesAreNotOffered();
+    void onlySessionsOfVanishedProgramsAreOffered();
+    void foundCopiesAreLockedOldestFirstAndDiscarded();
+    void removeAndClearLeaveNothing();
+
+    // ---- the keeper and the question, with a main window ----
+    void editedDocumentsAreCopiedAndForgotten();
+    void copiesAreTakenByThemselvesAfterTyping();
+    void restoredDocumentsOpenModifiedAndSaveLikeTheirFile();
+    void theQuestionListsTheCopiesAndDoesWhatWasChosen_data();
+    void theQuestionListsTheCopiesAndDoesWhatWasChosen();
+};
+
+// ---- the store ------------------------------------------------------------------------------------
+
+void TestRecovery::copyReadsBackAsWritten_data()
+{
+    QTest::addColumn<DocumentCopy>("copy");
+    DocumentCopy html = copyOf(QStringLiteral("Novy2.html"), "<p>Žluťoučký kůň</p>\n", 2);
+    QTest::newRow("new page, a final empty line") << html;
+    DocumentCopy css = copyOf(QStringLiteral("/home/u/styl \"nový\"\n.css"), "a{}\nb{}", 2);
+    css.highlighter = Highlighter::Css;
+    css.lineBreak = LineBreak::LF;
+    css.encoding = TextEncoding::Utf8;
+    css.maxLineWidth = 4000;
+    QTest::newRow("a path with quotes and a line break, LF, UTF-8") << css;
+    DocumentCopy empty = copyOf(QStringLiteral("prazdny.xml"), QByteArray(), 0);
+    empty.highlighter = Highlighter::Xml;
+    empty.lineBreak = LineBreak::CR;
+    empty.encoding = TextEncoding::Utf16BE;
+    QTest::newRow("no line at all, CR, UTF-16") << empty;
+    DocumentCopy binaryish = copyOf(QStringLiteral("data.php"), QByteArray("a\0b\n{\"size\":1}\n", 16), 3);
+    binaryish.highlighter = Highlighter::Php;
+    QTest::newRow("NUL and a header look-alike in the text") << binaryish;
+}
+
+void TestRecovery::copyReadsBackAsWritten()
+{
+    QFETCH(DocumentCopy, copy);
+    QTemporaryDir root;
+    RecoveryStore store(root.path());
+    QVERIFY(store.write(7, copy));
+    const QString file = QDir(store.sessionFolder()).filePath(QStringLiteral("7.copy"));
+    // Written through a temporary file renamed into place: only the copy and the lock remain.
+    QCOMPARE(QDir(store.sessionFolder()).entryList(QDir::Files | QDir::Hidden), (QStringList{"7.copy", "lock"}));
+
+    const std::optional<DocumentCopy> read = readDocumentCopy(file);
+    QVERIFY(read);
+    QCOMPARE(read->caption, copy.caption);
+    QCOMPARE(read->utf8, copy.utf8);
+    QCOMPARE(read->lineCount, copy.lineCount);
+    QCOMPARE(read->maxLineWidth, copy.maxLineWidth);
+    QCOMPARE(read->highlighter, copy.highlighter);
+    QCOMPARE(read->lineBreak, copy.lineBreak);
+    QCOMPARE(read->encoding, copy.encoding);
+    QCOMPARE(read->written, copy.written);
+
+    // A second write replaces the copy whole.
+    DocumentCopy shorter = copy;
+    shorter.utf8 = "x";
+    QVERIFY(store.write(7, shorter));
+    QCOMPARE(readDocumentCopy(file)->utf8, QByteArray("x"));
+}
+
+void TestRecovery::damagedCopiesAreNotOffered()
+{
+    QTemporaryDir root;
+    QString session;
+    {
+        RecoveryStore crashed(root.path());
+        QVERIFY(crashed.write(1, copyOf(QStringLiteral("cut.html"), "0123456789", 1)));
+        QVERIFY(crashed.write(2, copyOf(QStringLiteral("grown.html"), "0123456789", 1)));
+        QVERIFY(crashed.write(3, copyOf(QStringLiteral("whole.html"), "0123456789", 1)));
+        session = crashed.sessionFolder();
+    }
+    const QString cut = session + QStringLiteral("/1.copy");
+    QByteArray bytes = readFile(cut);
+    QVERIFY(writeFile(cut, bytes.left(bytes.size() - 3)));
+    const QString grown = session + QStringLiteral("/2.copy");
+    QVERIFY(writeFile(grown, readFile(grown) + "more"));
+    QVERIFY(writeFile(session + QStringLiteral("/4.copy"), "not a copy at all"));
+    QVERIFY(!readDocumentCopy(cut));
+    QVERIFY(!readDocumentCopy(grown));
+
+    const auto found = OrphanedCopies::find(root.path());
+    QCOMPARE(found->copies().size(), 1);
+    QCOMPARE(found->copies().first().caption, QStringLiteral("whole.html"));
+}
+
+void TestRecovery::onlySessionsOfVanishedProgramsAreOffered()
+{
+    QTemporaryDir root;
+    leaveCopies(root.path(), {copyOf(QStringLiteral("gone.html"), "text", 1)});
+    // A session that ended before its first copy was complete: nothing to offer, removed.
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("4242-1")));
+    // A Velinor that still runs: its copies are its own.
+    RecoveryStore running(root.path());
+    QVERIFY(running.write(1, copyOf(QStringLiteral("mine.html"), "text", 1)));
+
+    const auto found = OrphanedCopies::find(root.path());
+    QCOMPARE(found->copies().size(), 1);
+    QCOMPARE(found->copies().first().caption, QStringLiteral("gone.html"));
+    QVERIFY(!QDir(root.path()).exists(QStringLiteral("4242-1")));
+    QVERIFY(QFile::exists(running.sessionFolder() + QStringLiteral("/1.copy")));
+}
+
+void TestRecovery::foundCopiesAreLockedOldestFirstAndDiscarded()
+{
+    QTemporaryDir root;
+    DocumentCopy later = copyOf(QStringLiteral("later.html"), "b", 1);
+    DocumentCopy earlier = copyOf(QStringLiteral("earlier.html"), "a", 1);
+    earlier.written = later.written.addSecs(-60);
+    leaveCopies(root.path(), {later});
+    leaveCopies(root.path(), {earlier});
+    QCOMPARE(sessionsIn(root.path()).size(), 2);
+
+    auto found = OrphanedCopies::find(root.path());
+    QCOMPARE(found->copies().size(), 2);
+    QCOMPARE(found->copies().at(0).caption, QStringLiteral("earlier.html"));
+    QCOMPARE(found->copies().at(0).written, earlier.written);
+    QCOMPARE(found->copies().at(1).caption, QStringLiteral("later.html"));
+    // A second Velinor starting now is not offered the same copies.
+    QVERIFY(OrphanedCopies::find(root.path())->copies().isEmpty());
+
+    found->discard();
+    QVERIFY(sessionsIn(root.path()).isEmpty());
+}
+
+void TestRecovery::removeAndClearLeaveNothing()
+{
+    QTemporaryDir root;
+    RecoveryStore store(root.path());
+    QVERIFY(store.sessionFolder().isEmpty()); // nothing is made before the first copy
+    QVERIFY(sessionsIn(root.path()).isEmpty());
+    QVERIFY(store.write(1, copyOf(QStringLiteral("a.html"), "a", 1)));
+    QVERIFY(store.write(2, copyOf(QStringLiteral("b.html"), "b", 1)));
+    store.remove(1);
+    QVERIFY(!store.hasCopy(1));
+    QVERIFY(store.hasCopy(2));
+    store.clear();
+    QVERIFY(sessionsIn(root.path()).isEmpty());
+    QVERIFY(OrphanedCopies::find(root.path())->copies().isEmpty());
+}
+
+// ---- the keeper -----------------------------------------------------------------------------------
+
+namespace {
+
+struct Fixture
+{
+    ScratchProgramFolder folder;
+    QTemporaryDir root;
+    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<RecoveryKeeper> keeper;
+
+    Fixture()
+    {
+        mainForm = std::make_unique<TMainForm>();
+        showMainForm(*mainForm);
+        keeper = std::make_unique<RecoveryKeeper>(documents(), root.path());
+    }
+    ~Fixture()
+    {
+        keeper.reset();
+        for (TChildForm *document : documents().documents())
+            document->setCloseConfirmed();
+    }
+    DocumentManager &documents() const { return mainForm->documents(); }
+    // Takes the copies now and waits until they are on disk.
+    void copyNow() const
+    {
+        keeper->copyNow();
+        keeper->waitForWrites();
+        QCoreApplication::processEvents();
+    }
+    // The text of the copy kept for a caption; empty when there is none.
+    std::optional<DocumentCopy> copyFor(const QString &caption) const
+    {
+        const QString session = keeper->sessionFolder();
+        if (session.isEmpty())
+            return std::nullopt;
+        for (const QFileInfo &file : QDir(session).entryInfoList({"*.copy"}, QDir::Files))
+            if (auto copy = readDocumentCopy(file.filePath()); copy && copy->caption == caption)
+                return copy;
+        return std::nullopt;
+    }
+};
+
+void type(SyntaxEdit *editor, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::KeyAction::Click, editor, Qt::Key_unknown, c, Qt::NoModifier);
+}
+
+} // namespace
+
+void TestRecovery::editedDocumentsAreCopiedAndForgotten()
+{
+    Fixture f;
+    TChildForm *startup = f.documents().createDocument(); // Novy1.html, unmodified
+    TChildForm *typed = f.documents().createDocument();
+    typed->setWindowTitle(QStringLiteral("Novy2.html"));
+    type(typed->editor(), QStringLiteral("Čau"));
+    f.copyNow();
+
+    const auto copy = f.copyFor(QStringLiteral("Novy2.html"));
+    QVERIFY(copy);
+    QCOMPARE(copy->utf8, typed->editor()->utf8Text());
+    QVERIFY(copy->utf8.startsWith("Čau"));
+    QVERIFY(!f.copyFor(QStringLiteral("Novy1.html"))); // never edited
+    Q_UNUSED(startup);
+
+    // Saving removes the copy; an edit after the save makes a new one.
+    QVERIFY(f.documents().save(typed));
+    f.keeper->waitForWrites();
+    QVERIFY(!f.copyFor(QStringLiteral("Novy2.html")));
+    type(typed->editor(), QStringLiteral("x"));
+    f.copyNow();
+    QVERIFY(f.copyFor(QStringLiteral("Novy2.html")));
+
+    // Closing it (the changes dropped on purpose) removes the copy too.
+    typed->setCloseConfirmed();
+    const QPointer<TChildForm> closing(typed);
+    QVERIFY(f.documents().close(typed));
+    QTRY_VERIFY(!closing);
+    f.keeper->waitForWrites();
+    QVERIFY(!f.copyFor(QStringLiteral("Novy2.html")));
+
+    // A clean exit leaves no folder behind.
+    TChildForm *another = f.documents().createDocument();
+    type(another->editor(), QStringLiteral("y"));
+    f.copyNow();
+    QCOMPARE(sessionsIn(f.root.path()).size(), 1);
+    f.keeper.reset();
+    QVERIFY(sessionsIn(f.root.path()).isEmpty());
+}
+
+void TestRecovery::copiesAreTakenByThemselvesAfterTyping()
+{
+    Fixture f;
+    TChildForm *document = f.documents().createDocument();
+    QSignalSpy written(f.keeper.get(), &RecoveryKeeper::copyWritten);
+    type(document->editor(), QStringLiteral("abc"));
+    QVERIFY(written.isEmpty()); // not per keystroke
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 1, RecoveryKeeper::kQuietMs * 5);
+    QVERIFY(f.copyFor(QStringLiteral("Novy1.html"))->utf8.startsWith("abc"));
+    // An undo is an edit too.
+    document->editor()->undo();
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 2, RecoveryKeeper::kQuietMs * 5);
+    QCOMPARE(f.copyFor(QStringLiteral("Novy1.html"))->utf8, document->editor()->utf8Text());
+}
+
+void TestRecovery::restoredDocumentsOpenModifiedAndSaveLikeTheirFile()
+{
+    Fixture f;
+    const QString file = f.folder.filePath(QStringLiteral("stranka.css"));
+    DocumentCopy css = copyOf(file, "body {\n  color: red; /* č */\n}\n", 4);
+    css.highlighter = Highlighter::Css;
+    css.lineBreak = LineBreak::LF;
+    css.encoding = TextEncoding::Utf8;
+    DocumentCopy page = copyOf(QStringLiteral("Novy3.html"), "<p>", 1);
+    leaveCopies(f.root.path(), {css, page});
+    const QString crashedSession = sessionsIn(f.root.path()).first();
+
+    const QStringList unreadable = f.keeper->restore(OrphanedCopies::find(f.root.path()));
+    QVERIFY(unreadable.isEmpty());
+    const QList<TChildForm *> documents = f.documents().documents();
+    QCOMPARE(documents.size(), 2);
+    TChildForm *restored = documents.at(0)->windowTitle() == file ? documents.at(0) : documents.at(1);
+    QCOMPARE(restored->windowTitle(), file);
+    SyntaxEdit *editor = restored->editor();
+    QVERIFY(editor->isModified());
+    QCOMPARE(editor->utf8Text(), css.utf8);
+    QCOMPARE(editor->lineCount(), 4);
+    QCOMPARE(editor->highlighter(), Highlighter::Css);
+
+    // The copies moved into this session; the crashed one's folder is gone.
+    f.keeper->waitForWrites();
+    QCOMPARE(sessionsIn(f.root.path()), QStringList{QFileInfo(f.keeper->sessionFolder()).fileName()});
+    QVERIFY(!sessionsIn(f.root.path()).contains(crashedSession));
+    QVERIFY(f.copyFor(file));
+    QVERIFY(f.copyFor(QStringLiteral("Novy3.html")));
+
+    // "Uložit" writes where the file is, with its line feeds and UTF-8; the copy goes.
+    QVERIFY(f.documents().save(restored));
+    QCOMPARE(readFile(file), QByteArray("body {\n  color: red; /* č */\n}\n\n"));
+    f.keeper->waitForWrites();
+    QVERIFY(!f.copyFor(file));
+}
+
+void TestRecovery::theQuestionListsTheCopiesAndDoesWhatWasChosen_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<int>("documentsOpened");
+    QTest::addColumn<int>("copiesLeft");
+    QTest::newRow("Obnovit") << int(RecoveryForm::Choice::Restore) << 1 << 1;
+    QTest::newRow("Zahodit") << int(RecoveryForm::Choice::Discard) << 0 << 0;
+    QTest::newRow("Později") << int(RecoveryForm::Choice::Later) << 0 << 1;
+    QTest::newRow("Escape") << -1 << 0 << 1;
+}
+
+void TestRecovery::theQuestionListsTheCopiesAndDoesWhatWasChosen()
+{
+    QFETCH(int, choice);
+    QFETCH(int, documentsOpened);
+    QFETCH(int, copiesLeft);
+    Fixture f;
+    DocumentCopy copy = copyOf(QStringLiteral("Novy5.html"), "<b>", 1);
+    copy.written = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53));
+    leaveCopies(f.root.path(), {copy});
+
+    QStringList rows;
+    ModalSteps steps({[&rows, choice](QWidget *modal) {
+        auto *form = qobject_cast<RecoveryForm *>(modal);
+        if (!form)
+            return dismiss(modal);
+        QTreeWidget *list = form->documentList();
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows.append(list->topLevelItem(i)->text(0) + QLatin1Char('|') + list->topLevelItem(i)->text(1));
+        if (choice < 0)
+            QTest::keyClick(form, Qt::Key_Escape);
+        else
+            form->button(RecoveryForm::Choice(choice))->click();
+    }});
+    offerRecovery(*f.keeper, OrphanedCopies::find(f.root.path()), f.mainForm.get());
+    QCOMPARE(steps.seen(), QStringList{"RecoveryForm"});
+    QCOMPARE(rows, QStringList{"Novy5.html|14. 3. 2026 9:26:53"});
+    QCOMPARE(f.documents().documents().size(), documentsOpened);
+    f.keeper->waitForWrites();
+    int copies = 0;
+    for (const QString &session : sessionsIn(f.root.path()))
+        copies += QDir(f.root.filePath(session)).entryList({"*.copy"}, QDir::Files).size();
+    QCOMPARE(copies, copiesLeft);
+}
+
+QTEST_MAIN(TestRecovery)
+#include "test_recovery.moc"
