@@ -550,7 +550,7 @@ void SyntaxEdit::loadFile(const QString &path)
     emit statusChanged();
 }
 
-QByteArray SyntaxEdit::utf8Text() const
+QByteArray SyntaxEdit::utf8Text(QByteArray room) const
 {
     // The two parts on either side of the buffer's gap are read where they are: asking for the
     // whole text at once would close the gap by moving everything after it, and the next keystroke
@@ -558,15 +558,21 @@ QByteArray SyntaxEdit::utf8Text() const
     auto *self = const_cast<SyntaxEdit *>(this);
     const long length = self->SendScintilla(SCI_GETLENGTH);
     const long gap = std::clamp(self->SendScintilla(SCI_GETGAPPOSITION), 0L, length);
-    QByteArray text;
-    text.reserve(length);
+    room.resize(length);
     if (gap > 0)
-        text.append(reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, 0UL, gap)), gap);
+        std::memcpy(room.data(), reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, 0UL, gap)),
+                    size_t(gap));
     if (length > gap)
-        text.append(reinterpret_cast<const char *>(
+        std::memcpy(room.data() + gap,
+                    reinterpret_cast<const char *>(
                         self->SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(gap), length - gap)),
-                    length - gap);
-    return text;
+                    size_t(length - gap));
+    return room;
+}
+
+qint64 SyntaxEdit::utf8Size() const
+{
+    return const_cast<SyntaxEdit *>(this)->SendScintilla(SCI_GETLENGTH);
 }
 
 void SyntaxEdit::setRecoveredText(const SplitText &text)

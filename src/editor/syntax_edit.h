@@ -56,8 +56,10 @@ public:
     qint64 loadedNulBytes() const { return m_loadedNulBytes; }
     TextEncoding encoding() const { return m_encoding; }
     // The text as the component keeps it: UTF-8, lines joined by "\n". A copy, taken without
-    // rearranging the component's buffer.
-    QByteArray utf8Text() const;
+    // rearranging the component's buffer, into `room` when it is large enough and not shared (memory
+    // already touched copies much faster than fresh memory).
+    QByteArray utf8Text(QByteArray room = QByteArray()) const;
+    qint64 utf8Size() const; // bytes
     // Text recovered after a crash: it replaces the text without undo history, keeps the line break
     // and encoding of the file it came from for saving, and counts as modified.
     void setRecoveredText(const SplitText &text);

@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -120,6 +121,10 @@ TChildForm *DocumentManager::openDocument(const QString &path, const QString &ca
 
 TChildForm *DocumentManager::restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter)
 {
+    // A new document must not take a restored one's name (and later overwrite its file).
+    static const QRegularExpression newDocumentName(QStringLiteral("^Novy(\\d+)\\."));
+    if (const QRegularExpressionMatch match = newDocumentName.match(caption); match.hasMatch())
+        m_newDocumentCounter = std::max(m_newDocumentCounter, match.captured(1).toInt());
     TChildForm *document = createDocument();
     document->editor()->setRecoveredText(text);
     document->setWindowTitle(caption);

@@ -48,7 +48,8 @@ public:
     TChildForm *openDocument(const QString &path, const QString &caption, DocumentLanguage language);
 
     // A new maximised, active window holding text recovered after a crash under its old caption,
-    // modified; "&Uložit" writes it where its file is, with the file's line break and encoding.
+    // modified; "&Uložit" writes it where its file is, with the file's line break and encoding. The
+    // counter of new documents moves past a restored "NovyN" name.
     TChildForm *restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter);
 
     // Writes the document to the path; false after reporting a failure.

@@ -6,6 +6,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 RecoveryKeeper::RecoveryKeeper(DocumentManager &documents, const QString &recoveryFolder, QObject *parent)
     : QObject(parent), m_documents(documents), m_folder(recoveryFolder), m_writer(new QObject),
       m_store(recoveryFolder)
@@ -55,10 +57,32 @@ int RecoveryKeeper::idOf(TChildForm *document)
 
 void RecoveryKeeper::edited(TChildForm *document)
 {
+    if (!m_edited.contains(document)) {
+        const qint64 size = document->editor()->utf8Size();
+        if (size >= kPreparedRoomFrom)
+            prepareRoom(idOf(document), size + size / 16 + 65536); // room to grow while typing
+    }
     m_edited.insert(document);
     m_quiet->start(); // restarted by every edit
     if (!m_longestWait->isActive())
         m_longestWait->start();
+}
+
+void RecoveryKeeper::prepareRoom(int id, qint64 size)
+{
+    if (m_preparing.contains(id) || m_rooms.value(id).capacity() >= size)
+        return;
+    m_preparing.insert(id);
+    post([this, id, size] {
+        QByteArray room(size, Qt::Uninitialized);
+        for (qsizetype page = 0; page < room.size(); page += 4096)
+            room.data()[page] = 0; // the system hands the page over now, on this thread
+        QMetaObject::invokeMethod(this, [this, id, room] {
+            m_preparing.remove(id);
+            if (std::find(m_ids.cbegin(), m_ids.cend(), id) != m_ids.cend())
+                m_rooms.insert(id, room); // its only other holder, this call, ends now
+        }, Qt::QueuedConnection);
+    });
 }
 
 void RecoveryKeeper::forget(TChildForm *document)
@@ -70,6 +94,7 @@ void RecoveryKeeper::forget(TChildForm *document)
         return;
     const int id = it.value();
     m_ids.erase(it);
+    m_rooms.remove(id);
     RecoveryStore *store = &m_store;
     post([store, id] { store->remove(id); });
 }
@@ -100,7 +125,7 @@ void RecoveryKeeper::copyNow()
         copy.lineCount = editor->lineCount();
         copy.maxLineWidth = editor->maxLineWidth();
         copy.written = QDateTime::currentDateTime();
-        copy.utf8 = editor->utf8Text();
+        copy.utf8 = editor->utf8Text(m_rooms.take(id));
         m_writing.insert(id);
         post([this, store, id, document, copy = std::move(copy)] {
             if (!store->write(id, copy))

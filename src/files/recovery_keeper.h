@@ -26,6 +26,9 @@ public:
     // edit not yet copied.
     static constexpr int kQuietMs = 1000;
     static constexpr int kLongestWaitMs = 5000;
+    // From this size on, the memory a copy goes into is made ready by the writing thread while the
+    // user types: fresh memory costs the copy far more than the copying itself.
+    static constexpr qint64 kPreparedRoomFrom = 1 << 20;
 
     RecoveryKeeper(DocumentManager &documents, const QString &recoveryFolder, QObject *parent = nullptr);
     ~RecoveryKeeper() override;
@@ -52,6 +55,7 @@ private:
     int idOf(TChildForm *document);
     void edited(TChildForm *document);
     void forget(TChildForm *document);
+    void prepareRoom(int id, qint64 size);
     // Runs the job on the writing thread, after every job posted before it.
     template <typename Job>
     void post(Job job);
@@ -67,4 +71,6 @@ private:
     int m_nextId = 1;
     QSet<TChildForm *> m_edited; // edited since their last copy
     QSet<int> m_writing;         // copies on their way to the disk
+    QHash<int, QByteArray> m_rooms; // memory made ready for the next copy of large documents
+    QSet<int> m_preparing;
 };

@@ -65,6 +65,7 @@ private slots:
     // ---- the keeper and the question, with a main window ----
     void editedDocumentsAreCopiedAndForgotten();
     void copiesAreTakenByThemselvesAfterTyping();
+    void aLargeDocumentIsCopiedWhole();
     void restoredDocumentsOpenModifiedAndSaveLikeTheirFile();
     void theQuestionListsTheCopiesAndDoesWhatWasChosen_data();
     void theQuestionListsTheCopiesAndDoesWhatWasChosen();
@@ -309,6 +310,31 @@ void TestRecovery::copiesAreTakenByThemselvesAfterTyping()
     QCOMPARE(f.copyFor(QStringLiteral("Novy1.html"))->utf8, document->editor()->utf8Text());
 }
 
+void TestRecovery::aLargeDocumentIsCopiedWhole()
+{
+    // Large enough for its copy to go into memory the keeper's thread made ready.
+    Fixture f;
+    TChildForm *document = f.documents().createDocument();
+    SyntaxEdit *editor = document->editor();
+    QString text;
+    for (int line = 0; text.size() < RecoveryKeeper::kPreparedRoomFrom * 2; ++line)
+        text += QStringLiteral("<p>řádek %1</p>\n").arg(line);
+    editor->setText(text);
+    editor->setCaretLine(editor->lineCount() / 2); // an edit in the middle leaves the buffer's gap there
+    for (int round = 0; round < 3; ++round) {
+        type(editor, QStringLiteral("ž%1").arg(round));
+        f.keeper->waitForWrites(); // the memory for the copy is ready
+        QCoreApplication::processEvents();
+        type(editor, QStringLiteral("Ž"));
+        f.copyNow();
+        const auto copy = f.copyFor(QStringLiteral("Novy1.html"));
+        QVERIFY(copy);
+        QCOMPARE(copy->utf8.size(), editor->utf8Size());
+        QVERIFY(copy->utf8 == editor->utf8Text());
+        QVERIFY(copy->utf8.contains(QStringLiteral("ž%1Ž").arg(round).toUtf8()));
+    }
+}
+
 void TestRecovery::restoredDocumentsOpenModifiedAndSaveLikeTheirFile()
 {
     Fixture f;
@@ -339,6 +365,7 @@ void TestRecovery::restoredDocumentsOpenModifiedAndSaveLikeTheirFile()
     QVERIFY(!sessionsIn(f.root.path()).contains(crashedSession));
     QVERIFY(f.copyFor(file));
     QVERIFY(f.copyFor(QStringLiteral("Novy3.html")));
+    QCOMPARE(f.documents().nextDocumentNumber(), 4); // the next new document is not a second Novy3.html
 
     // "Uložit" writes where the file is, with its line feeds and UTF-8; the copy goes.
     QVERIFY(f.documents().save(restored));
