@@ -14,8 +14,7 @@ RecoveryKeeper::RecoveryKeeper(DocumentManager &documents, const QString &recove
 {
     setObjectName(QStringLiteral("RecoveryKeeper"));
     m_thread.setObjectName(QStringLiteral("RecoveryWriter"));
-    m_writer->moveToThread(&m_thread);
-    m_thread.start(QThread::LowPriority);
+    m_writer->moveToThread(&m_thread); // the thread starts with the first job
 
     m_quiet = new QTimer(this);
     m_quiet->setSingleShot(true);
@@ -34,16 +33,20 @@ RecoveryKeeper::RecoveryKeeper(DocumentManager &documents, const QString &recove
 RecoveryKeeper::~RecoveryKeeper()
 {
     // A clean exit: the documents were saved or their changes dropped on purpose.
-    RecoveryStore *store = &m_store;
-    QMetaObject::invokeMethod(m_writer, [store] { store->clear(); }, Qt::BlockingQueuedConnection);
-    m_thread.quit();
-    m_thread.wait();
+    if (m_thread.isRunning()) {
+        RecoveryStore *store = &m_store;
+        QMetaObject::invokeMethod(m_writer, [store] { store->clear(); }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
     delete m_writer;
 }
 
 template <typename Job>
 void RecoveryKeeper::post(Job job)
 {
+    if (!m_thread.isRunning())
+        m_thread.start(QThread::LowPriority);
     QMetaObject::invokeMethod(m_writer, std::move(job), Qt::QueuedConnection);
 }
 
@@ -143,11 +146,14 @@ void RecoveryKeeper::copyNow()
 
 void RecoveryKeeper::waitForWrites()
 {
-    QMetaObject::invokeMethod(m_writer, [] {}, Qt::BlockingQueuedConnection);
+    if (m_thread.isRunning())
+        QMetaObject::invokeMethod(m_writer, [] {}, Qt::BlockingQueuedConnection);
 }
 
 QString RecoveryKeeper::sessionFolder()
 {
+    if (!m_thread.isRunning())
+        return {};
     QString folder;
     RecoveryStore *store = &m_store;
     QMetaObject::invokeMethod(m_writer, [store, &folder] { folder = store->sessionFolder(); },

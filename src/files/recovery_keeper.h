@@ -56,7 +56,8 @@ private:
     void edited(TChildForm *document);
     void forget(TChildForm *document);
     void prepareRoom(int id, qint64 size);
-    // Runs the job on the writing thread, after every job posted before it.
+    // Runs the job on the writing thread, after every job posted before it; the first job starts
+    // the thread, so that a start-up and a session without edits cost nothing.
     template <typename Job>
     void post(Job job);
 

@@ -125,9 +125,18 @@ bool RecoveryStore::ensureSession()
 {
     if (m_lock)
         return true;
+    // A folder of its own, never one that exists already (a crashed session's, however named).
+    QDir root(m_root);
+    if (!root.mkpath(QStringLiteral(".")))
+        return false;
     const QString name = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch());
-    const QString session = QDir(m_root).filePath(name);
-    if (!QDir().mkpath(session))
+    QString session;
+    for (int attempt = 0; session.isEmpty() && attempt < 100; ++attempt) {
+        const QString candidate = attempt == 0 ? name : name + QLatin1Char('-') + QString::number(attempt);
+        if (root.mkdir(candidate))
+            session = root.filePath(candidate);
+    }
+    if (session.isEmpty())
         return false;
     auto lock = lockOf(session);
     if (!lock->tryLock(0))

@@ -7,6 +7,7 @@
 #include "files/recovery_store.h"
 #include "support/ui_test_support.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -64,6 +65,7 @@ private slots:
 
     // ---- the keeper and the question, with a main window ----
     void editedDocumentsAreCopiedAndForgotten();
+    void copiesAreTakenByThemselvesAfterTyping_data();
     void copiesAreTakenByThemselvesAfterTyping();
     void aLargeDocumentIsCopiedWhole();
     void restoredDocumentsOpenModifiedAndSaveLikeTheirFile();
@@ -295,8 +297,19 @@ void TestRecovery::editedDocumentsAreCopiedAndForgotten()
     QVERIFY(sessionsIn(f.root.path()).isEmpty());
 }
 
+void TestRecovery::copiesAreTakenByThemselvesAfterTyping_data()
+{
+    // The editor reports edits differently while assistive technology runs.
+    QTest::addColumn<bool>("accessibility");
+    QTest::newRow("accessibility off") << false;
+    QTest::newRow("accessibility on") << true;
+}
+
 void TestRecovery::copiesAreTakenByThemselvesAfterTyping()
 {
+    QFETCH(bool, accessibility);
+    QAccessible::setActive(accessibility);
+    auto restore = qScopeGuard([] { QAccessible::setActive(false); });
     Fixture f;
     TChildForm *document = f.documents().createDocument();
     QSignalSpy written(f.keeper.get(), &RecoveryKeeper::copyWritten);
