@@ -61,19 +61,23 @@ int RecoveryKeeper::idOf(TChildForm *document)
 void RecoveryKeeper::edited(TChildForm *document)
 {
     if (!m_edited.contains(document)) {
-        const qint64 size = document->editor()->utf8Size();
-        if (size >= kPreparedRoomFrom)
-            prepareRoom(idOf(document), size + size / 16 + 65536); // room to grow while typing
+        m_edited.insert(document);
+        prepareRoom(document);
     }
-    m_edited.insert(document);
     m_quiet->start(); // restarted by every edit
     if (!m_longestWait->isActive())
         m_longestWait->start();
 }
 
-void RecoveryKeeper::prepareRoom(int id, qint64 size)
+void RecoveryKeeper::prepareRoom(TChildForm *document)
 {
-    if (m_preparing.contains(id) || m_rooms.value(id).capacity() >= size)
+    const qint64 text = document->editor()->utf8Size();
+    if (text < kPreparedRoomFrom)
+        return;
+    const qint64 size = text + text / 16 + 65536; // room to grow while the user types on
+    const int id = idOf(document);
+    // Not while the last copy is being written: one document's copies hold one text's memory at most.
+    if (m_writing.contains(id) || m_preparing.contains(id) || m_rooms.value(id).capacity() >= size)
         return;
     m_preparing.insert(id);
     post([this, id, size] {
@@ -135,8 +139,11 @@ void RecoveryKeeper::copyNow()
                 qWarning("Velinor: the recovery copy of %s could not be written", qPrintable(copy.caption));
             QMetaObject::invokeMethod(this, [this, id, document] {
                 m_writing.remove(id);
-                if (m_ids.value(document) == id)
-                    emit copyWritten(document);
+                if (m_ids.value(document) != id)
+                    return; // saved or closed meanwhile
+                if (m_edited.contains(document))
+                    prepareRoom(document); // edited while this copy was written
+                emit copyWritten(document);
             }, Qt::QueuedConnection);
         });
     }

@@ -55,7 +55,7 @@ private:
     int idOf(TChildForm *document);
     void edited(TChildForm *document);
     void forget(TChildForm *document);
-    void prepareRoom(int id, qint64 size);
+    void prepareRoom(TChildForm *document);
     // Runs the job on the writing thread, after every job posted before it; the first job starts
     // the thread, so that a start-up and a session without edits cost nothing.
     template <typename Job>
