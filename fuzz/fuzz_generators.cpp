@@ -7,6 +7,7 @@
 #include "editor/line_buffer.h"
 
 #include "commands/font_generator.h"
+#include "css/css_style_generator.h"
 #include "commands/small_element_generators.h"
 #include "dialogs/counter_generator.h"
 #include "dialogs/css_link_generator.h"
@@ -18,6 +19,9 @@
 #include "dialogs/list_generator.h"
 #include "dialogs/multimedia_generators.h"
 #include "dialogs/table_generator.h"
+#include "tools/gallery_generator.h"
+
+#include <QDir>
 
 #include <functional>
 #include <optional>
@@ -33,6 +37,18 @@ public:
     template <typename... Flags> void flags(Flags &...fields) { ((fields = m_input.flag()), ...); }
     template <typename Enum> void choose(Enum &field, int count) { field = Enum(m_input.choice(count)); }
     template <typename... Bytes> void bytes(Bytes &...fields) { ((fields = m_input.byte()), ...); }
+    void lengths(std::initializer_list<CssLength *> fields)
+    {
+        for (CssLength *length : fields)
+            texts(length->value, length->units);
+    }
+    void colours(std::initializer_list<CssColour *> fields)
+    {
+        for (CssColour *colour : fields) {
+            flags(colour->checked);
+            bytes(colour->colour.red, colour->colour.green, colour->colour.blue);
+        }
+    }
     void lines(QStringList &field)
     {
         for (int n = m_input.choice(4); n > 0; --n)
@@ -210,6 +226,43 @@ const Generator kGenerators[] = {
          f.flags(x.colourShown, x.shade);
          f.bytes(x.colour.red, x.colour.green, x.colour.blue);
          return horizontalRuleEdit(x);
+     }},
+    {"stylesheet", [](Fields &f) -> std::optional<Edit> {
+         CssStyleFields x;
+         f.texts(x.name, x.fontFamily, x.fontWeight, x.fontStyle, x.fontVariant, x.textTransform);
+         f.flags(x.underline, x.overline, x.lineThrough, x.blink, x.noDecoration);
+         f.texts(x.backgroundImage, x.backgroundRepeat, x.backgroundAttachment, x.textAlign, x.whiteSpace, x.floatSide,
+                 x.clearSide, x.borderStyle, x.listType, x.listPosition, x.listImage, x.pageBreakBefore,
+                 x.pageBreakAfter, x.cursor, x.filter);
+         f.lengths({&x.fontSize, &x.lineHeight, &x.horizontalPosition, &x.verticalPosition, &x.wordSpacing,
+                    &x.letterSpacing, &x.verticalAlign, &x.textIndent, &x.width, &x.height, &x.paddingLeft,
+                    &x.paddingRight, &x.paddingTop, &x.paddingBottom, &x.marginLeft, &x.marginRight, &x.marginTop,
+                    &x.marginBottom, &x.borderLeft, &x.borderRight, &x.borderTop, &x.borderBottom});
+         f.colours({&x.fontColour, &x.backgroundColour, &x.borderLeftColour, &x.borderRightColour,
+                    &x.borderTopColour, &x.borderBottomColour, &x.scrollFace, &x.scrollHighlight, &x.scrollShadow,
+                    &x.scroll3dLight, &x.scrollDarkShadow, &x.scrollTrack, &x.scrollArrow});
+         // Whatever the name, the file lands directly in the project folder or is refused.
+         try {
+             const QString path = cssStyleFilePath(QStringLiteral("/p"), x.name);
+             FUZZ_CHECK(QDir::cleanPath(path).section(QLatin1Char('/'), 0, -2) == QStringLiteral("/p"), "stylesheet path");
+         } catch (const VelinorError &) {
+         }
+         return Edit().insert(cssStyleText(x));
+     }},
+    {"gallery", [](Fields &f) -> std::optional<Edit> {
+         GalleryFields x;
+         bool sorted = false;
+         QStringList dropped;
+         f.lines(dropped);
+         f.flags(sorted);
+         for (const QString &name : dropped)
+             addGalleryPicture(x.pictures, name, sorted);
+         f.texts(x.columns, x.width, x.height, x.stylesheet);
+         try {
+             return galleryEdit(x);
+         } catch (const VelinorError &) {
+             return std::nullopt; // a columns text that is no number: reported by the dialog
+         }
      }},
 };
 

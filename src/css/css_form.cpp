@@ -7,6 +7,7 @@
 #include "base/velinor_error.h"
 #include "css/css_form_pages.h"
 #include "dialogs/dialog_parts.h"
+#include "editor/document_language.h"
 #include "editor/edit.h"
 #include "editor/highlighter_kinds.h"
 #include "editor/syntax_edit.h"
@@ -315,6 +316,8 @@ void TCSS_Form::Button_vygenerovatClick()
     if (!m_openAfter->isChecked()) {
         if (QWidget *window = child->parentWidget())
             window->close();
+    } else {
+        m_documents.showLanguage(DocumentLanguage::Css);
     }
     accept();
 }

@@ -3,25 +3,19 @@
 #include "app/command_registry.h"
 #include "base/velinor_error.h"
 #include "dialogs/dialog_parts.h"
-#include "dialogs/picture_files.h"
+#include "dialogs/folder_browser.h"
 #include "imaging/picture_decoder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QScrollArea>
-#include <QSignalBlocker>
-#include <QStorageInfo>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,20 +26,6 @@ QCheckBox *companionBox(QWidget *parent, const char *name, bool checked)
     box->setObjectName(QString::fromUtf8(name));
     box->setChecked(checked);
     return box;
-}
-
-// The root folders of the mounted volumes, the one holding `folder` among them.
-QStringList volumeRoots(const QString &folder)
-{
-    QStringList roots;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
-            roots.append(volume.rootPath());
-    const QString own = QStorageInfo(folder).rootPath();
-    if (!own.isEmpty() && !roots.contains(own))
-        roots.append(own);
-    roots.sort();
-    return roots;
 }
 
 } // namespace
@@ -131,108 +111,45 @@ TIMG_Form::TIMG_Form(QWidget *parent, DocumentSource documents)
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 
-    setFolder(QDir::currentPath());
 }
 
 QWidget *TIMG_Form::buildBrowser()
 {
-    auto *browser = new QGroupBox(QStringLiteral("Dvojklikem na soubor vložíme údaje"), this);
-
-    DriveComboBox = new QComboBox(browser);
-    DriveComboBox->setObjectName(QStringLiteral("DriveComboBox"));
-    DriveComboBox->addItems(volumeRoots(QDir::currentPath()));
-
-    m_folders = new QFileSystemModel(this);
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    DirectoryListBox = new QTreeView(browser);
-    DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
-    DirectoryListBox->setModel(m_folders);
-    for (int column = 1; column < m_folders->columnCount(); ++column)
-        DirectoryListBox->hideColumn(column);
-    DirectoryListBox->header()->hide();
-
-    FilterComboBox = new QComboBox(browser);
-    FilterComboBox->setObjectName(QStringLiteral("FilterComboBox"));
-    for (const PictureFilter &filter : pictureFilters())
-        FilterComboBox->addItem(filter.description, filter.masks);
-
-    FileListBox = new QListWidget(browser);
-    FileListBox->setObjectName(QStringLiteral("FileListBox"));
-    FileListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    FileListBox->setUniformItemSizes(true); // hundreds of names lay out at once
+    auto *box = new QGroupBox(QStringLiteral("Dvojklikem na soubor vložíme údaje"), this);
+    m_browser = new FolderBrowser(pictureFilters(), QAbstractItemView::SingleSelection, box);
 
     SampleImage = new QLabel;
     SampleImage->setObjectName(QStringLiteral("SampleImage"));
     SampleImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ScrollBox_SampleImage = new QScrollArea(browser);
+    ScrollBox_SampleImage = new QScrollArea(box);
     ScrollBox_SampleImage->setObjectName(QStringLiteral("ScrollBox_SampleImage"));
     ScrollBox_SampleImage->setWidget(SampleImage); // natural size; the box scrolls when it is larger
     ScrollBox_SampleImage->setMinimumSize(200, 160);
 
-    connect(DriveComboBox, &QComboBox::activated, this, &TIMG_Form::DriveComboBoxChange);
-    connect(DirectoryListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TIMG_Form::DirectoryListBoxChange);
-    connect(FilterComboBox, &QComboBox::currentIndexChanged, this, &TIMG_Form::fillFileList);
-    connect(FileListBox, &QListWidget::itemClicked, this, &TIMG_Form::FileListBoxClick);
-    connect(FileListBox, &QListWidget::itemDoubleClicked, this, &TIMG_Form::FileListBoxDblClick);
+    connect(m_browser->fileList(), &QListWidget::itemClicked, this, &TIMG_Form::FileListBoxClick);
+    connect(m_browser->fileList(), &QListWidget::itemDoubleClicked, this, &TIMG_Form::FileListBoxDblClick);
 
-    auto *lists = new QGridLayout;
-    lists->addWidget(DriveComboBox, 0, 0);
-    lists->addWidget(FilterComboBox, 0, 1);
-    lists->addWidget(DirectoryListBox, 1, 0);
-    lists->addWidget(FileListBox, 1, 1);
-    auto *layout = new QVBoxLayout(browser);
-    layout->addLayout(lists, 1);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(m_browser, 1);
     layout->addWidget(ScrollBox_SampleImage, 1);
-    return browser;
+    return box;
+}
+
+QString TIMG_Form::folder() const
+{
+    return m_browser->folder();
 }
 
 void TIMG_Form::setFolder(const QString &folder)
 {
-    m_folder = QDir::cleanPath(folder);
-    const QString drive = QStorageInfo(m_folder).rootPath();
-    {
-        const QSignalBlocker blockDrives(DriveComboBox);
-        const int driveIndex = DriveComboBox->findText(drive);
-        if (driveIndex >= 0)
-            DriveComboBox->setCurrentIndex(driveIndex);
-    }
-    m_folders->setRootPath(drive);
-    DirectoryListBox->setRootIndex(m_folders->index(drive));
-    {
-        const QSignalBlocker blockFolders(DirectoryListBox->selectionModel());
-        const QModelIndex index = m_folders->index(m_folder);
-        DirectoryListBox->setCurrentIndex(index);
-        DirectoryListBox->scrollTo(index);
-    }
-    fillFileList();
-}
-
-void TIMG_Form::DriveComboBoxChange(int index)
-{
-    setFolder(DriveComboBox->itemText(index));
-}
-
-void TIMG_Form::DirectoryListBoxChange()
-{
-    const QModelIndex current = DirectoryListBox->currentIndex();
-    if (!current.isValid())
-        return;
-    m_folder = m_folders->filePath(current);
-    fillFileList();
-}
-
-void TIMG_Form::fillFileList()
-{
-    FileListBox->clear();
-    FileListBox->addItems(matchingFileNames(m_folder, FilterComboBox->currentData().toString()));
+    m_browser->setFolder(folder);
 }
 
 void TIMG_Form::FileListBoxClick(QListWidgetItem *item)
 {
     if (!item)
         return;
-    const QString path = joinFolderAndName(m_folder, item->text());
+    const QString path = m_browser->pathOf(item);
     try {
         const QImage picture = decodePicture(path);
         SampleImage->setPixmap(QPixmap::fromImage(picture));
@@ -245,7 +162,7 @@ void TIMG_Form::FileListBoxClick(QListWidgetItem *item)
 void TIMG_Form::FileListBoxDblClick(QListWidgetItem *item)
 {
     if (item)
-        Cesta_Edit->setText(joinFolderAndName(m_folder, item->text()));
+        Cesta_Edit->setText(m_browser->pathOf(item));
 }
 
 ImgFields TIMG_Form::fields() const

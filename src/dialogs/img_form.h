@@ -5,14 +5,13 @@
 
 class QCheckBox;
 class QComboBox;
-class QFileSystemModel;
+class FolderBrowser;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QScrollArea;
-class QTreeView;
 class UpDown;
 
 // "Obrázek": the img element, with a picture browser beside the fields. A single click on a file
@@ -27,17 +26,14 @@ public:
     ImgFields fields() const;
 
     // The folder the file list shows; the browser starts at the process's current folder.
-    QString folder() const { return m_folder; }
+    QString folder() const;
     // Moves the drive list, the folder tree and the file list to the folder.
     void setFolder(const QString &folder);
 
 private:
     void Vlozit_ButtonClick();
-    void DriveComboBoxChange(int index);
-    void DirectoryListBoxChange();
     void FileListBoxClick(QListWidgetItem *item);
     void FileListBoxDblClick(QListWidgetItem *item);
-    void fillFileList();
     QWidget *buildBrowser();
 
     QLineEdit *Cesta_Edit;
@@ -61,13 +57,7 @@ private:
     QPushButton *Vlozit_Button;
     QPushButton *Zpet_Button;
 
-    QComboBox *DriveComboBox;
-    QTreeView *DirectoryListBox;
-    QFileSystemModel *m_folders;
-    QComboBox *FilterComboBox;
-    QListWidget *FileListBox;
+    FolderBrowser *m_browser;
     QScrollArea *ScrollBox_SampleImage;
     QLabel *SampleImage;
-
-    QString m_folder;
 };

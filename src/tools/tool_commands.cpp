@@ -2,10 +2,14 @@
 
 #include "app/command_registry.h"
 #include "app/child_form.h"
+#include "base/program_folder.h"
+#include "editor/document_language.h"
 #include "editor/syntax_edit.h"
+#include "files/document_manager.h"
 #include "tools/about_app_form.h"
 #include "tools/calculator.h"
 #include "tools/convert_count_form.h"
+#include "tools/galerie_form.h"
 #include "tools/schranka_form.h"
 
 #include <QMessageBox>
@@ -23,6 +27,20 @@ void VypocetClick(const CommandContext &context)
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Soubor cals.exe nebyl nalezen!"),
                     QMessageBox::Ok, context.parent);
     box.exec();
+}
+
+// The gallery tool; after "&Upravit" its stylesheet opens in a new CSS window, named after the
+// file. A file that cannot be read is reported and leaves no window behind.
+void Editorwebgalerie1Click(const CommandContext &context)
+{
+    QString stylesheet;
+    {
+        TGalerie_Form form(context.parent, context.documentSource());
+        form.exec();
+        stylesheet = form.stylesheetToEdit();
+    }
+    if (!stylesheet.isEmpty() && context.documents)
+        context.documents->openDocument(stylesheet, fileNameOf(stylesheet), DocumentLanguage::Css);
 }
 
 } // namespace
@@ -44,4 +62,5 @@ void registerToolCommands(CommandRegistry &registry)
         about.exec();
     });
     registry.add(QStringLiteral("VypocetClick"), Target::Optional, &VypocetClick);
+    registry.add(QStringLiteral("Editorwebgalerie1Click"), Target::Optional, &Editorwebgalerie1Click);
 }

@@ -2,5 +2,5 @@
 
 class CommandRegistry;
 
-// The tool commands: number conversion, the clipboard viewer, the about box and the calculator.
+// The tool commands: the gallery, number conversion, the clipboard viewer, the about box and the calculator.
 void registerToolCommands(CommandRegistry &registry);
