@@ -27,6 +27,20 @@ TChildForm *documentIn(QMdiSubWindow *window)
     return window ? qobject_cast<TChildForm *>(window->widget()) : nullptr;
 }
 
+// The frame's placement puts a new window where it overlaps the others least, which can be partly
+// outside the area: move it back in, to the top-left corner when it is larger than the area.
+void keepInsideArea(QWidget *window, const QRect &area)
+{
+    QRect frame = window->geometry();
+    if (area.contains(frame))
+        return;
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+    window->move(frame.topLeft());
+}
+
 } // namespace
 
 DocumentManager::DocumentManager(QMdiArea *area, const CommandRegistry &commands, ShortcutSource menuShortcuts,
@@ -84,6 +98,7 @@ TChildForm *DocumentManager::createDocument()
     const QSize free = m_area->viewport()->size();
     window->resize(std::max(480, free.width() * 3 / 4), std::max(320, free.height() * 3 / 4));
     window->show();
+    keepInsideArea(window, m_area->viewport()->rect());
     m_area->setActiveSubWindow(window);
     return document;
 }

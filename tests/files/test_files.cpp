@@ -98,6 +98,7 @@ private slots:
     void saveAsWritesExactlyThePathTyped();
     void saveWritesAnOpenedFileBack();
     void counterIsSharedByAllNewDocuments();
+    void newWindowsStayInsideTheFrame();
     void newDocumentKinds_data();
     void newDocumentKinds();
     void dialogOkWithoutSelectionStaysOpen();
@@ -248,6 +249,20 @@ void TestFiles::saveWritesAnOpenedFileBack()
     f.run("UlozitClick");
     QCOMPARE(readFile(path), QByteArray("<p>new old</p>\n")); // its own line break, its own path
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("projekty/page.htm"))));
+}
+
+// Windows that are not maximised open inside the frame's area, however many there are.
+void TestFiles::newWindowsStayInsideTheFrame()
+{
+    Fixture f;
+    QMdiArea *area = f.mainForm->mdiArea();
+    const QRect inside = area->viewport()->rect();
+    for (int i = 0; i < 6; ++i) {
+        f.documents().createDocument();
+        const QMdiSubWindow *window = area->activeSubWindow();
+        QVERIFY(!window->isMaximized());
+        QVERIFY2(inside.contains(window->geometry()), qPrintable(QStringLiteral("window %1").arg(i + 2)));
+    }
 }
 
 void TestFiles::counterIsSharedByAllNewDocuments()
