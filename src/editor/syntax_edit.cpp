@@ -4,6 +4,7 @@
 #include "editor/line_buffer.h"
 #include "editor/line_end_marks.h"
 #include "editor/syntax_edit_accessible.h"
+#include "editor/utf8_count.h"
 
 #include <Qsci/qscilexer.h>
 
@@ -110,7 +111,10 @@ SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
         if (updated & SC_UPDATE_CONTENT) {
             // Typing widens the caret's range when it makes the caret's line longer than ever.
             const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS)));
-            m_maxLineWidth = std::max(m_maxLineWidth, lineLengthInCharacters(int(line)) + 1);
+            const long bytes = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line))
+                               - SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+            if (bytes + 1 > m_maxLineWidth) // a line holds no more characters than bytes
+                widenCaretRange(lineLengthInCharacters(int(line)) + 1);
         }
         updateChangeNotifications();
         if (QAccessible::isActive()) {
@@ -193,7 +197,7 @@ void SyntaxEdit::onModified(int position, int modificationType, const char *, in
         const int first = int(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
         const int last = int(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position + length)));
         for (int l = first; l <= last && l <= first + std::max(linesAdded, 0); ++l)
-            m_maxLineWidth = std::max(m_maxLineWidth, lineLengthInCharacters(l) + 1);
+            widenCaretRange(lineLengthInCharacters(l) + 1);
     }
     if (!m_modified) {
         m_modified = true;
@@ -251,7 +255,62 @@ int SyntaxEdit::lineLengthInCharacters(int line) const
     auto *self = const_cast<SyntaxEdit *>(this);
     const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     const long end = self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
-    return int(self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), end));
+    return int(countCharacters(start, end));
+}
+
+long SyntaxEdit::countCharacters(long start, long end) const
+{
+    // The text is split at the component's gap; asking for a range across it would move the gap.
+    auto *self = const_cast<SyntaxEdit *>(this);
+    // Clamped like the component's own count: a notification in the middle of a replacement can
+    // still see the caret where the deleted text ended.
+    end = std::min(end, self->SendScintilla(SCI_GETLENGTH));
+    const long gap = self->SendScintilla(SCI_GETGAPPOSITION);
+    long characters = 0;
+    for (const auto &[from, to] : {std::pair{start, std::min(end, gap)}, std::pair{std::max(start, gap), end}}) {
+        if (to <= from)
+            continue;
+        const char *piece = reinterpret_cast<const char *>(
+            self->SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+        characters += long(countUtf8Characters(piece, to - from));
+    }
+    return characters;
+}
+
+long SyntaxEdit::positionAfter(long start, long characters, long limit) const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    limit = std::min(limit, self->SendScintilla(SCI_GETLENGTH));
+    const long gap = self->SendScintilla(SCI_GETGAPPOSITION);
+    for (const auto &[from, to] : {std::pair{start, std::min(limit, gap)}, std::pair{std::max(start, gap), limit}}) {
+        if (to <= from)
+            continue;
+        const char *piece = reinterpret_cast<const char *>(
+            self->SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+        const qsizetype offset = utf8OffsetAfter(piece, to - from, characters);
+        if (offset < to - from)
+            return from + long(offset);
+        characters -= long(countUtf8Characters(piece, to - from));
+    }
+    return std::max(start, limit);
+}
+
+void SyntaxEdit::widenCaretRange(int width)
+{
+    if (width <= m_maxLineWidth)
+        return;
+    m_maxLineWidth = width;
+    // Short pieces of a laid-out line are kept measured; the component's 1024 pieces cover lines
+    // of a few thousand characters. Sized in powers of two, so that it is rarely emptied again.
+    constexpr long kDefaultPieces = 1024;
+    constexpr long kMostPieces = 1 << 18;
+    long pieces = kDefaultPieces;
+    while (pieces < kMostPieces && pieces < width / 4)
+        pieces *= 2;
+    if (pieces != m_positionCacheSize) {
+        m_positionCacheSize = pieces;
+        SendScintilla(SCI_SETPOSITIONCACHE, static_cast<unsigned long>(pieces));
+    }
 }
 
 TextPosition SyntaxEdit::caret() const
@@ -260,7 +319,7 @@ TextPosition SyntaxEdit::caret() const
     const long pos = self->SendScintilla(SCI_GETCURRENTPOS);
     const int line = int(self->SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos)));
     const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const long chars = self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), pos);
+    const long chars = countCharacters(start, pos);
     const long main = self->SendScintilla(SCI_GETMAINSELECTION);
     const long virtualSpace = self->SendScintilla(SCI_GETSELECTIONNCARETVIRTUALSPACE, static_cast<unsigned long>(main));
     return {line + 1, int(chars + virtualSpace + 1)};
@@ -271,10 +330,10 @@ long SyntaxEdit::positionOfColumn(int line, int column, int *virtualSpace) const
     auto *self = const_cast<SyntaxEdit *>(this);
     const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line - 1));
     const long end = self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line - 1));
-    const int length = int(self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), end));
+    const int length = int(countCharacters(start, end));
     if (column - 1 <= length) {
         *virtualSpace = 0;
-        return self->SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(start), static_cast<long>(column - 1));
+        return positionAfter(start, column - 1, end);
     }
     *virtualSpace = column - 1 - length;
     return end;
@@ -364,7 +423,7 @@ void SyntaxEdit::runSteps(const Edit &edit)
         const long anchor = SendScintilla(SCI_GETANCHOR);
         const int anchorLine = int(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(anchor)));
         const long anchorLineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(anchorLine));
-        anchorAt = {anchorLine + 1, int(SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(anchorLineStart), anchor)) + 1};
+        anchorAt = {anchorLine + 1, int(countCharacters(anchorLineStart, anchor)) + 1};
     }
     const int first = std::max(1, std::min(caretAt.line, anchorAt.line) - reachUp);
     const int last = std::min(lines, std::max(caretAt.line, anchorAt.line) + reachDown);
@@ -390,7 +449,7 @@ void SyntaxEdit::runSteps(const Edit &edit)
             emit statusChanged();
         }
     }
-    m_maxLineWidth = std::max(m_maxLineWidth, buffer.maxLineWidth());
+    widenCaretRange(buffer.maxLineWidth());
     placeCaret(first + buffer.caretLine() - 1, buffer.caretColumn());
 }
 
@@ -472,7 +531,7 @@ void SyntaxEdit::replaceAllText(const SplitText &split)
     SendScintilla(SCI_SETSAVEPOINT);
     --m_silentChanges;
     m_noLines = split.lineCount == 0;
-    m_maxLineWidth = std::max(m_maxLineWidth, split.longestLine + 1);
+    widenCaretRange(split.longestLine + 1);
     SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
     SendScintilla(SCI_SCROLLCARET);
     updateGutter(); // no bookmarks any more
@@ -494,8 +553,7 @@ qint64 SyntaxEdit::statusLength() const
     const long sciLines = self->SendScintilla(SCI_GETLINECOUNT);
     const long lastStart = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(sciLines - 1));
     const long charsBeforeLast = self->SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(sciLines - 1), kUtf32Index);
-    const long charsOfLast = self->SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(lastStart),
-                                                 self->SendScintilla(SCI_GETLENGTH));
+    const long charsOfLast = countCharacters(lastStart, self->SendScintilla(SCI_GETLENGTH));
     const qint64 characters = qint64(charsBeforeLast) + charsOfLast - (sciLines - 1); // without the "\n"s
     return characters + 2 * qint64(lines);
 }
@@ -542,7 +600,7 @@ void SyntaxEdit::loadFile(const QString &path)
     m_encoding = split.encoding;
     m_loadedNulBytes = split.nulBytes;
     m_noLines = split.lineCount == 0;
-    m_maxLineWidth = std::max(m_maxLineWidth, split.longestLine + 1);
+    widenCaretRange(split.longestLine + 1);
     m_modified = false;
     SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
     SendScintilla(SCI_SCROLLCARET);

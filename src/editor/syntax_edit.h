@@ -116,6 +116,13 @@ private:
     void replaceLines(int first, int last, const QStringList &replacement);
     long positionOfColumn(int line, int column, int *virtualSpace) const;
     int lineLengthInCharacters(int line) const;
+    // Characters between two positions, and the position that many characters on (no further than
+    // `limit`), counted in the component's own memory without moving its text.
+    long countCharacters(long start, long end) const;
+    long positionAfter(long start, long characters, long limit) const;
+    // The caret may go as far as the longest line ever held; a very long line also needs a larger
+    // cache of measured text pieces, or every keystroke re-measures the whole line.
+    void widenCaretRange(int width);
     QByteArray lineBytes(int line) const;
     void updateGutter();
     void configureDocument();
@@ -134,6 +141,7 @@ private:
     LineBreak m_lineBreak = LineBreak::CRLF;
     TextEncoding m_encoding = TextEncoding::Windows1250;
     int m_maxLineWidth = kInitialMaxLineWidth;
+    long m_positionCacheSize = 1024; // the component's own default
     qint64 m_loadedNulBytes = 0;
     int m_undoDepth = 0;
     int m_silentChanges = 0;   // >0 while the text is replaced without counting as an edit

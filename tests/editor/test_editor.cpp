@@ -6,6 +6,7 @@
 #include "editor/insertion.h"
 #include "editor/line_buffer.h"
 #include "editor/syntax_edit.h"
+#include "editor/utf8_count.h"
 
 #include <Qsci/qscilexerhtml.h>
 
@@ -78,6 +79,9 @@ private slots:
     void editorKeysThatMove();
     void pasteAndTypingTrimTrailingSpaces_data();
     void pasteAndTypingTrimTrailingSpaces();
+    void utf8Counting_data();
+    void utf8Counting();
+    void columnsOnALineEditedInTheMiddle();
 };
 
 void TestEditor::contract_data()
@@ -611,4 +615,67 @@ void TestEditor::pasteAndTypingTrimTrailingSpaces()
 }
 
 QTEST_MAIN(TestEditor)
+void TestEditor::utf8Counting_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("ASCII shorter than a word") << QByteArray("abc");
+    QTest::newRow("ASCII over several words") << QByteArray("<p class=\"x\">Hello, world</p>");
+    QTest::newRow("Czech letters across word boundaries") << QString::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy").toUtf8();
+    QTest::newRow("three- and four-byte characters") << QString::fromUtf8("a€b😀c😀😀€€ddddddddd😀").toUtf8();
+    QTest::newRow("only multi-byte") << QString::fromUtf8("ěščřžýáíéěščřžýáíé").toUtf8();
+}
+
+void TestEditor::utf8Counting()
+{
+    QFETCH(QByteArray, text);
+    // Byte offsets where each character starts, from the code points' encoded lengths.
+    std::vector<qsizetype> starts;
+    qsizetype offset = 0;
+    for (char32_t c : QString::fromUtf8(text).toUcs4()) {
+        starts.push_back(offset);
+        offset += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    }
+    QCOMPARE(countUtf8Characters(text.constData(), text.size()), qint64(QString::fromUtf8(text).toUcs4().size()));
+    QCOMPARE(qint64(starts.size()), countUtf8Characters(text.constData(), text.size()));
+    for (qint64 n = 0; n <= qint64(starts.size()) + 1; ++n)
+        QCOMPARE(utf8OffsetAfter(text.constData(), text.size(), n), n < qint64(starts.size()) ? starts[size_t(n)] : text.size());
+    // A piece that begins inside a character counts from the next one.
+    if (starts.size() > 1 && starts[1] > 1) {
+        QCOMPARE(utf8OffsetAfter(text.constData() + 1, text.size() - 1, 0), starts[1] - 1);
+        QCOMPARE(countUtf8Characters(text.constData() + 1, text.size() - 1), qint64(starts.size()) - 1);
+    }
+}
+
+void TestEditor::columnsOnALineEditedInTheMiddle()
+{
+    // The component keeps its text in two parts around the last edit; columns and lengths are counted
+    // across that seam.
+    const QString line = QString::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy ").repeated(40);
+    SyntaxEdit editor;
+    LineBuffer model;
+    std::vector<TextPosition> beyondTheEdit;
+    for (TextDocument *doc : {static_cast<TextDocument *>(&editor), static_cast<TextDocument *>(&model)}) {
+        doc->setText(line + QStringLiteral("\r\n") + line + QStringLiteral("\r\n"));
+        doc->setCaretLine(1);
+        doc->setCaretColumn(700);
+        doc->insert(QString::fromUtf8("ž"));
+        doc->setCaretColumn(1500);
+        beyondTheEdit.push_back(doc->caret());
+        doc->insert(QStringLiteral("x"));
+        doc->setCaretLine(2);
+        doc->setCaretColumn(900);
+    }
+    QCOMPARE(beyondTheEdit.at(0), (TextPosition{1, 1500}));
+    QCOMPARE(beyondTheEdit.at(1), (TextPosition{1, 1500}));
+    QCOMPARE(editor.lines(), model.lines());
+    QCOMPARE(editor.caret(), model.caret());
+    QCOMPARE(editor.caret(), (TextPosition{2, 900}));
+    QCOMPARE(editor.statusLength(), model.statusLength());
+    editor.setCaretLine(1);
+    QCOMPARE(editor.caret(), (TextPosition{1, 900}));
+    editor.insert(QStringLiteral("|"));
+    QCOMPARE(editor.line(0).toUcs4().mid(899, 1), QString(QStringLiteral("|")).toUcs4());
+}
+
 #include "test_editor.moc"
