@@ -20,6 +20,13 @@ namespace {
 
 inline bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+inline bool isAsciiWord(const unsigned char *bytes)
+{
+    quint64 word;
+    std::memcpy(&word, bytes, sizeof word);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
 // UTF-8 of each byte 0x80..0xFF of windows-1250.
 struct HighHalfUtf8
 {
@@ -49,6 +56,11 @@ public:
     {
         const auto *bytes = reinterpret_cast<const unsigned char *>(data);
         for (qsizetype i = 0; i < size && m_valid; ++i) {
+            // Plain ASCII, eight bytes at a time.
+            while (m_pending == 0 && i + 8 <= size && isAsciiWord(bytes + i))
+                i += 8;
+            if (i == size)
+                break;
             const unsigned char c = bytes[i];
             if (m_pending > 0) {
                 if (!isContinuation(c)) {
@@ -74,6 +86,8 @@ public:
     // Valid, complete and not plain ASCII.
     bool isUtf8() const { return m_valid && m_pending == 0 && m_nonAscii; }
     bool isAscii() const { return !m_nonAscii; }
+    // No byte so far breaks the rules (a character may still be incomplete).
+    bool isValidSoFar() const { return m_valid; }
 
 private:
     bool m_valid = true;
@@ -122,10 +136,20 @@ public:
                 else
                     endLine();
             } else if (c < 0x80 || m_encoding == TextEncoding::Utf8) {
+                // A run of bytes that stand for themselves goes out in one piece.
                 openLine();
-                m_out.append(char(c));
-                if (!isContinuation(c))
-                    ++m_lineChars;
+                const bool utf8 = m_encoding == TextEncoding::Utf8;
+                qsizetype end = i;
+                int characters = 0;
+                for (; end < size; ++end) {
+                    const unsigned char d = bytes[end];
+                    if (d == '\r' || d == '\n' || d == 0 || (d >= 0x80 && !utf8))
+                        break;
+                    characters += !isContinuation(d);
+                }
+                m_out.append(data + i, end - i);
+                m_lineChars += characters;
+                i = end - 1;
             } else {
                 openLine();
                 m_out.append(table.bytes[c - 0x80].data(), table.length[c - 0x80]);
@@ -135,6 +159,9 @@ public:
                 flush();
         }
     }
+
+    // Until a byte of 0x80 or more arrives, both 8-bit encodings read the same.
+    void setEncoding(TextEncoding encoding) { m_encoding = encoding; }
 
     SplitText finish()
     {
@@ -202,6 +229,15 @@ private:
 TextSink appendTo(QByteArray &target)
 {
     return [&target](const char *data, qsizetype size) { target.append(data, size); };
+}
+
+// Each (re)start of reading empties the target and makes room.
+TextSizeHint startOver(QByteArray &target)
+{
+    return [&target](qint64 utf8Bytes) {
+        target.clear();
+        target.reserve(qsizetype(utf8Bytes));
+    };
 }
 
 // Decodes one UTF-8 sequence at data[i] (input known to be well formed).
@@ -325,10 +361,27 @@ QByteArray byteOrderMark(TextEncoding encoding)
     return encoder.encode(QString(QChar(0xFEFF)));
 }
 
-// Reads a text from a device in blocks: the encoding is decided first (a byte-order mark; else
-// UTF-8 when the bytes are UTF-8 with a non-ASCII byte, or plain ASCII declaring UTF-8; else
-// windows-1250), then the text is decoded into lines. `fail` is called when the device cannot be
-// read and must not return.
+// Room a text of 8-bit file bytes needs in UTF-8, judged from its first block: the bytes
+// themselves, and for windows-1250 what its letters above 0x7F add, in the same proportion.
+qint64 decodedSizeEstimate(const QByteArray &firstBlock, qint64 fileSize, std::optional<TextEncoding> encoding)
+{
+    if (encoding != TextEncoding::Windows1250 || firstBlock.isEmpty())
+        return fileSize;
+    const HighHalfUtf8 &table = highHalfUtf8();
+    qint64 growth = 0;
+    for (char c : firstBlock)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            growth += table.length[static_cast<unsigned char>(c) - 0x80] - 1;
+    return fileSize + qint64(double(growth) * double(fileSize) / double(firstBlock.size()));
+}
+
+// Reads a text from a device in blocks and decodes it into lines. A byte-order mark names the
+// encoding. Otherwise the file is read once: until its first byte above 0x7F both 8-bit encodings
+// read alike; at that byte UTF-8 is chosen while every byte so far is valid UTF-8, and windows-1250
+// for good once one is not. Should a file chosen as UTF-8 turn out not to be (an invalid byte
+// further on), it is read again from the start as windows-1250: `prepare` is told again and the
+// sink starts over. Plain ASCII is UTF-8 when it declares so. `fail` is called when the device
+// cannot be read and must not return.
 SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &prepare, qint64 blockSize,
                    const std::function<void()> &fail)
 {
@@ -344,35 +397,54 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
             fail();
     };
 
-    // Room for the decoded text: how many bytes of UTF-8 it can take at most.
-    qint64 size = 0;
     std::optional<TextEncoding> encoding = encodingOfByteOrderMark(device.peek(4));
-    if (encoding) {
-        size = device.size() * 3 / 2;
-    } else {
-        constexpr qsizetype kDeclarationHead = 64 * 1024;
-        QByteArray head;
-        Utf8Validator validator;
-        const HighHalfUtf8 &table = highHalfUtf8();
-        qint64 windows1250Growth = 0; // extra bytes that decoding as windows-1250 would add
-        while (!device.atEnd()) {
-            const QByteArray block = readBlock();
-            validator.feed(block.constData(), block.size());
-            size += block.size();
-            if (head.size() < kDeclarationHead)
-                head.append(block.left(kDeclarationHead - head.size()));
-            for (char c : block)
-                if (static_cast<unsigned char>(c) >= 0x80)
-                    windows1250Growth += table.length[static_cast<unsigned char>(c) - 0x80] - 1;
-        }
-        const bool utf8 = validator.isUtf8() || (validator.isAscii() && declaresUtf8(head));
-        encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1250;
-        if (!utf8)
-            size += windows1250Growth;
+    if (!encoding) {
+        const qint64 fileSize = device.size();
+        // One pass; no result when the text has to be read again as windows-1250.
+        auto readPass = [&](std::optional<TextEncoding> forced) -> std::optional<SplitText> {
+            constexpr qsizetype kDeclarationHead = 64 * 1024;
+            LineSplitter splitter(forced.value_or(TextEncoding::Utf8), sink);
+            Utf8Validator validator;
+            std::optional<TextEncoding> chosen = forced;
+            QByteArray head;
+            bool prepared = false;
+            while (!device.atEnd()) {
+                const QByteArray block = readBlock();
+                if (!forced) {
+                    validator.feed(block.constData(), block.size());
+                    if (head.size() < kDeclarationHead)
+                        head.append(block.left(kDeclarationHead - head.size()));
+                    if (!chosen && !validator.isAscii())
+                        chosen = validator.isValidSoFar() ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+                    if (chosen == TextEncoding::Utf8 && !validator.isValidSoFar())
+                        return std::nullopt;
+                }
+                if (!prepared) {
+                    prepared = true;
+                    if (prepare)
+                        prepare(decodedSizeEstimate(block, fileSize, chosen));
+                }
+                if (chosen)
+                    splitter.setEncoding(*chosen);
+                splitter.feed(block.constData(), block.size());
+            }
+            if (!prepared && prepare)
+                prepare(0);
+            if (chosen == TextEncoding::Utf8 && !forced && !validator.isUtf8())
+                return std::nullopt; // the last character is cut short
+            SplitText result = splitter.finish();
+            result.encoding = chosen ? *chosen : declaresUtf8(head) ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+            return result;
+        };
+        if (std::optional<SplitText> result = readPass(std::nullopt))
+            return *result;
+        rewind(0);
+        return *readPass(TextEncoding::Windows1250);
     }
-    if (prepare)
-        prepare(size);
 
+    // Room for the decoded text: how many bytes of UTF-8 it can take at most.
+    if (prepare)
+        prepare(device.size() * 3 / 2);
     rewind(byteOrderMarkSize(*encoding));
     const bool marked = byteOrderMarkSize(*encoding) > 0;
     LineSplitter splitter(marked ? TextEncoding::Utf8 : *encoding, sink);
@@ -410,7 +482,7 @@ SplitText splitFileBytes(const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QByteArray utf8;
-    SplitText result = readText(buffer, appendTo(utf8), {}, std::max<qsizetype>(1, bytes.size()), [] {});
+    SplitText result = readText(buffer, appendTo(utf8), startOver(utf8), std::max<qsizetype>(1, bytes.size()), [] {});
     result.utf8 = std::move(utf8);
     return result;
 }
@@ -439,7 +511,7 @@ SplitText readTextFile(const QString &path, const TextSink &sink, const TextSize
 SplitText loadTextFile(const QString &path)
 {
     QByteArray utf8;
-    SplitText result = readTextFile(path, appendTo(utf8));
+    SplitText result = readTextFile(path, appendTo(utf8), startOver(utf8));
     result.utf8 = std::move(utf8);
     return result;
 }

@@ -44,9 +44,11 @@ SplitText splitUtf8Text(const QByteArray &utf8);
 // Reads a whole file; raises "Cannot open file %s" when it cannot be read.
 SplitText loadTextFile(const QString &path);
 
-// Reads a file without holding it whole: its text reaches the sink in pieces (the result's utf8
-// stays empty). Raises "Cannot open file %s" when it cannot be read.
-// Before the first piece, `prepare` learns how many bytes of UTF-8 will come at most.
+// Reads a file without holding it whole, in one pass: its text reaches the sink in pieces (the
+// result's utf8 stays empty). Raises "Cannot open file %s" when it cannot be read.
+// Before the first piece, `prepare` learns about how many bytes of UTF-8 will come. A file that
+// reads as UTF-8 at first and breaks its rules further on is read again as windows-1250: then
+// `prepare` is called again, and the sink must drop what it was given and start over.
 using TextSink = std::function<void(const char *data, qsizetype size)>;
 using TextSizeHint = std::function<void(qint64 utf8Bytes)>;
 // The file is read `blockSize` bytes at a time.

@@ -566,6 +566,8 @@ void SyntaxEdit::loadFile(const QString &path)
     // change per piece; the document then replaces the current one in a single step.
     ILoader *loader = nullptr;
     auto createLoader = [this, &loader](qint64 bytes) {
+        if (loader) // read again from the start: a fresh document
+            loader->Release();
         // Room for the whole text and some to spare: a buffer filled to the brim would be copied
         // whole by the first keystroke.
         const qint64 capacity = bytes + bytes / 8 + 4096;
@@ -588,6 +590,12 @@ void SyntaxEdit::loadFile(const QString &path)
     ++m_silentChanges;
     SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
     SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document); // the component now holds the only reference
+    // The loader leaves its free room after the text, but the caret starts at the top: the first
+    // key would move the whole text there. Move it while loading, so that key costs what any does.
+    if (SendScintilla(SCI_GETLENGTH) > 0) {
+        SendScintilla(SCI_INSERTTEXT, 0UL, " ");
+        SendScintilla(SCI_DELETERANGE, 0UL, 1L);
+    }
     configureDocument();
     // A loaded document starts with undo collection off; without it nothing can be undone and the
     // save point is never left, so typing would not set the modified flag.
@@ -657,7 +665,9 @@ bool SyntaxEdit::saveFile(const QString &path)
 void SyntaxEdit::setHighlighter(Highlighter highlighter)
 {
     m_highlighter = highlighter;
-    setLexer(m_lexers[int(highlighter)]);
+    // Setting a lexer styles the whole text at once; the one already set styles text as it shows.
+    if (lexer() != m_lexers[int(highlighter)])
+        setLexer(m_lexers[int(highlighter)]);
     updateGutter();
 }
 

@@ -115,6 +115,9 @@ void DocumentManager::showMaximised(TChildForm *document)
 TChildForm *DocumentManager::openDocument(const QString &path, const QString &caption, DocumentLanguage language)
 {
     TChildForm *document = createDocument();
+    // The highlighter goes on before the text: setting one styles the whole text there and then
+    // (seconds for a large file), where text loaded under it is styled as it comes into view.
+    document->editor()->setHighlighter(highlighterOf(language));
     try {
         document->editor()->loadFile(path);
     } catch (...) {
@@ -125,7 +128,6 @@ TChildForm *DocumentManager::openDocument(const QString &path, const QString &ca
         throw;
     }
     document->setWindowTitle(caption);
-    document->editor()->setHighlighter(highlighterOf(language));
     showLanguage(language);
     showMaximised(document);
     emit documentStatusChanged(document);
@@ -141,9 +143,9 @@ TChildForm *DocumentManager::restoreDocument(const QString &caption, const Split
     if (const QRegularExpressionMatch match = newDocumentName.match(caption); match.hasMatch())
         m_newDocumentCounter = std::max(m_newDocumentCounter, match.captured(1).toInt());
     TChildForm *document = createDocument();
+    document->editor()->setHighlighter(highlighter); // before the text, as when opening a file
     document->editor()->setRecoveredText(text);
     document->setWindowTitle(caption);
-    document->editor()->setHighlighter(highlighter);
     showLanguage(plainLanguageOf(highlighter));
     showMaximised(document);
     emit documentStatusChanged(document);

@@ -355,6 +355,13 @@ void TestBase::textRoundTrip_data()
     QTest::newRow("windows-1250 Czech") << QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd\r\n")
                                         << QStringList{QString::fromUtf8("žluťoučký")} << crlf << cp
                                         << QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd\r\n");
+    // UTF-8 for its first letter, not for a later one: the whole file is windows-1250.
+    QTest::newRow("UTF-8 at first, then windows-1250") << QByteArray("\xc5\xbe\r\nab\xe8k\r\n")
+                                                       << QStringList{QString::fromUtf8("Ĺľ"), QString::fromUtf8("abčk")}
+                                                       << crlf << cp << QByteArray("\xc5\xbe\r\nab\xe8k\r\n");
+    QTest::newRow("UTF-8 cut short at the end") << QByteArray("\xc5\xbe\n\xc5")
+                                                << QStringList{QString::fromUtf8("Ĺľ"), QString::fromUtf8("Ĺ")} << lf << cp
+                                                << QByteArray("\xc5\xbe\n\xc5\n");
     // A byte-order mark: decoded as such (the NUL bytes are part of the characters) and saved back
     // with the same mark, byte for byte.
     const QString czech = QString::fromUtf8("a\r\nžluť\r\n");
@@ -459,6 +466,9 @@ void TestBase::blockBoundaries_data()
     QTest::newRow("lone CR at a block end") << QByteArray("a\rb\nc\r");
     QTest::newRow("UTF-8 letters") << QByteArray("ž\r\nťů\r\n");
     QTest::newRow("windows-1250 letters") << QByteArray("\x9e\r\n\x9d\xf9\r\n");
+    // Valid UTF-8 at first: read as UTF-8 until the byte that is not, then again as windows-1250.
+    QTest::newRow("UTF-8 at first, then not") << QByteArray("\xc5\xbe\r\nab\xe8k\r\n");
+    QTest::newRow("UTF-8 cut short at the end") << QByteArray("\xc5\xbe\r\n\xc5");
     QTest::newRow("ASCII declaring UTF-8") << QByteArray("<meta charset=utf-8>\r\n");
     QTest::newRow("NUL bytes") << QByteArray("a\0b\r\n\0", 7);
     QTest::newRow("UTF-16LE") << encoded(QString::fromUtf8("ž😀\r\nb\r\n"), QStringConverter::Utf16LE);
@@ -475,8 +485,15 @@ void TestBase::blockBoundaries()
     QCOMPARE(whole.nulBytes, qint64(bytes.startsWith('a') ? bytes.count('\0') : 0));
     for (qint64 blockSize = 1; blockSize <= 5; ++blockSize) {
         QByteArray utf8;
+        int starts = 0;
         const SplitText split = readTextFile(
-            path, [&utf8](const char *data, qsizetype size) { utf8.append(data, size); }, {}, blockSize);
+            path, [&utf8](const char *data, qsizetype size) { utf8.append(data, size); },
+            [&utf8, &starts](qint64) {
+                utf8.clear();
+                ++starts;
+            },
+            blockSize);
+        QVERIFY(starts == 1 || (starts == 2 && split.encoding == TextEncoding::Windows1250));
         QCOMPARE(utf8, whole.utf8);
         QCOMPARE(split.lineCount, whole.lineCount);
         QCOMPARE(split.lineBreak, whole.lineBreak);
