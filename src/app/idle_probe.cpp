@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -21,6 +22,14 @@ long peakMemoryKiB()
     return -1;
 }
 
+// Processor time the program has used, all its threads together.
+long long cpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
+
 class IdleProbe : public QObject
 {
 public:
@@ -33,7 +42,7 @@ public:
             const auto *key = static_cast<QKeyEvent *>(event);
             if (key->timestamp() != m_lastKey) {
                 m_lastKey = key->timestamp();
-                std::printf("key %lld\n", QDateTime::currentMSecsSinceEpoch());
+                std::printf("key %lld %lld\n", QDateTime::currentMSecsSinceEpoch(), cpuMilliseconds());
                 std::fflush(stdout);
                 waitForIdle();
             }
@@ -50,7 +59,8 @@ private:
         QTimer::singleShot(0, this, [this] {
             QTimer::singleShot(0, this, [this] {
                 m_waiting = false;
-                std::printf("idle %lld %ld\n", QDateTime::currentMSecsSinceEpoch(), peakMemoryKiB());
+                std::printf("idle %lld %ld %lld\n", QDateTime::currentMSecsSinceEpoch(), peakMemoryKiB(),
+                            cpuMilliseconds());
                 std::fflush(stdout);
             });
         });

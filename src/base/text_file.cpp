@@ -14,6 +14,7 @@
 #include <array>
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -106,7 +107,7 @@ public:
     LineSplitter(TextEncoding encoding, TextSink sink, bool nulEndsText = false)
         : m_encoding(encoding), m_sink(std::move(sink)), m_nulEndsText(nulEndsText)
     {
-        m_out.reserve(kFlushSize + 64);
+        m_out.reset(new char[size_t(kFlushSize)]); // not filled: only what is written is touched
     }
 
     void feed(const char *data, qsizetype size)
@@ -147,16 +148,14 @@ public:
                         break;
                     characters += !isContinuation(d);
                 }
-                m_out.append(data + i, end - i);
+                put(data + i, end - i);
                 m_lineChars += characters;
                 i = end - 1;
             } else {
                 openLine();
-                m_out.append(table.bytes[c - 0x80].data(), table.length[c - 0x80]);
+                put(table.bytes[c - 0x80].data(), table.length[c - 0x80]);
                 ++m_lineChars;
             }
-            if (m_out.size() >= kFlushSize)
-                flush();
         }
     }
 
@@ -190,7 +189,7 @@ private:
     void openLine()
     {
         if (m_breakPending) {
-            m_out.append('\n');
+            put("\n", 1);
             m_breakPending = false;
         }
         m_lineOpen = true;
@@ -204,17 +203,31 @@ private:
         m_longest = std::max(m_longest, m_lineChars);
         m_lineChars = 0;
     }
+    // Output goes to the sink in pieces of about kFlushSize; a longer run of text goes as it is.
+    void put(const char *bytes, qsizetype size)
+    {
+        if (m_used + size > kFlushSize) {
+            flush();
+            if (size > kFlushSize) {
+                m_sink(bytes, size);
+                return;
+            }
+        }
+        std::memcpy(m_out.get() + m_used, bytes, size_t(size));
+        m_used += size;
+    }
     void flush()
     {
-        if (!m_out.isEmpty())
-            m_sink(m_out.constData(), m_out.size());
-        m_out.clear();
+        if (m_used > 0)
+            m_sink(m_out.get(), m_used);
+        m_used = 0;
     }
 
     TextEncoding m_encoding;
     TextSink m_sink;
     bool m_nulEndsText;
-    QByteArray m_out;
+    std::unique_ptr<char[]> m_out; // output waiting for the sink, m_used bytes of it
+    qsizetype m_used = 0;
     int m_breaks = 0;
     qint64 m_nulBytes = 0;
     int m_lineChars = 0;
@@ -386,11 +399,16 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
                    const std::function<void()> &fail)
 {
     blockSize = std::max<qint64>(1, blockSize);
-    auto readBlock = [&] {
-        QByteArray block = device.read(blockSize);
-        if (block.isEmpty() && !device.atEnd())
+    // One buffer for every block: a fresh one each time would be fresh memory for the system to
+    // hand over, page by page.
+    QByteArray buffer;
+    auto readBlock = [&]() -> const QByteArray & {
+        buffer.resize(qsizetype(blockSize));
+        const qint64 got = device.read(buffer.data(), blockSize);
+        if (got < 0 || (got == 0 && !device.atEnd()))
             fail();
-        return block;
+        buffer.resize(qsizetype(std::max<qint64>(got, 0)));
+        return buffer;
     };
     auto rewind = [&](qint64 position) {
         if (!device.seek(position))
@@ -409,7 +427,7 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
             QByteArray head;
             bool prepared = false;
             while (!device.atEnd()) {
-                const QByteArray block = readBlock();
+                const QByteArray &block = readBlock();
                 if (!forced) {
                     validator.feed(block.constData(), block.size());
                     if (head.size() < kDeclarationHead)
@@ -463,7 +481,7 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
         splitter.feed(utf8.constData(), utf8.size());
     };
     while (!device.atEnd()) {
-        const QByteArray block = readBlock();
+        const QByteArray &block = readBlock();
         if (decoder)
             feedCharacters(decoder->decode(block));
         else
