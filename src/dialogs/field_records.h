@@ -13,7 +13,16 @@
 // fields struct. The builder (record_dialog.h) makes the widgets, lays them out, applies the
 // defaults and reads the fields back.
 
-enum class FieldKind { Text, Memo, Combo, Spin, Check, Radios, Colour };
+enum class FieldKind {
+    Text,   // one-line edit, optionally with a browse button
+    Memo,   // several lines
+    Combo,  // editable list
+    Number, // a number edit with the digit filter and its up-down
+    Spin,   // a spin field
+    Check,  // a check box with its caption
+    Radios, // radio buttons standing for an enum's values
+    Colour, // a colour sample with its button "..."
+};
 
 // When a value field ticks its companion box (a box without caption beside it).
 enum class CompanionTicks {
@@ -42,13 +51,20 @@ struct FieldShape
     SpinRange range;                  // spin field
     const char *companionName = nullptr;
     CompanionTicks ticks = CompanionTicks::Never;
-    QString suffix;                   // text after a spin field ("ms")
-    const char *browseName = nullptr; // text edit with a browse button "..."
+    QString suffix;                   // text after the control ("ms", "+ALT")
+    const char *upDownName = nullptr; // a number edit's up-down
+    const char *browseName = nullptr; // text edit with a browse button
+    QString browseCaption = QStringLiteral("...");
     QString browseFilter;             // Qt form, empty for none
     QString browseHint;
+    int maxLength = 0;                // a text edit's most characters; 0 for no limit
     const char *colourButtonName = nullptr;
     std::vector<RadioChoice> choices;
     bool sharesPreviousRow = false;   // shown in the place of the field before it (one visible at a time)
+    QString group;                    // the title of the group box holding it; consecutive fields share one
+    bool captionLeft = false;         // a check box with its caption before the box
+    bool entersInsert = false;        // Enter typed in the field presses the insert button
+    bool takesFocus = false;          // has the keyboard focus when the dialog appears
 };
 
 // A field record: how the field looks and the members it reads and writes.
@@ -66,6 +82,19 @@ struct FieldRecord
     FieldRecord &hint(const QString &text) { shape.hint = text; return *this; }
     FieldRecord &digits() { shape.digitFilter = true; return *this; }
     FieldRecord &inPlaceOfPrevious() { shape.sharesPreviousRow = true; return *this; }
+    FieldRecord &inGroup(const QString &title) { shape.group = title; return *this; }
+    FieldRecord &captionLeft() { shape.captionLeft = true; return *this; }
+    FieldRecord &entersInsert() { shape.entersInsert = true; return *this; }
+    FieldRecord &takesFocus() { shape.takesFocus = true; return *this; }
+    FieldRecord &maxLength(int characters) { shape.maxLength = characters; return *this; }
+    FieldRecord &suffix(const QString &text) { shape.suffix = text; return *this; }
+    // A companion box beside the field that the user ticks to have its value written.
+    FieldRecord &gatedBy(const char *companionName, bool Fields::*shown)
+    {
+        shape.companionName = companionName;
+        checked = shown;
+        return *this;
+    }
 };
 
 template <typename F>
@@ -89,6 +118,18 @@ FieldRecord<F> pathField(const char *name, const QString &label, QString F::*mem
     return r;
 }
 
+// A path field whose browse button has a caption of its own.
+template <typename F>
+FieldRecord<F> pathField(const char *name, const QString &label, QString F::*member, const char *browseName,
+                         const QString &filter, const QString &browseCaption, const QString &browseHint)
+{
+    FieldRecord<F> r = pathField(name, label, member, browseName, filter);
+    r.shape.browseCaption = browseCaption;
+    r.shape.browseHint = browseHint;
+    return r;
+}
+
+// A memo read as its lines, or (bound to a string) as its text with the line breaks typed.
 template <typename F>
 FieldRecord<F> memoField(const char *name, const QString &label, QStringList F::*member)
 {
@@ -97,6 +138,26 @@ FieldRecord<F> memoField(const char *name, const QString &label, QStringList F::
     r.shape.objectName = name;
     r.shape.label = label;
     r.lines = member;
+    return r;
+}
+
+template <typename F>
+FieldRecord<F> memoField(const char *name, const QString &label, QString F::*member)
+{
+    FieldRecord<F> r = textField(name, label, member);
+    r.shape.kind = FieldKind::Memo;
+    return r;
+}
+
+// A number edit with the digit filter and its up-down stepping within [minimum, maximum].
+template <typename F>
+FieldRecord<F> numberField(const char *name, const QString &label, QString F::*member, const char *upDownName,
+                           int minimum, int maximum)
+{
+    FieldRecord<F> r = textField(name, label, member);
+    r.shape.kind = FieldKind::Number;
+    r.shape.upDownName = upDownName;
+    r.shape.range = SpinRange{minimum, maximum};
     return r;
 }
 
@@ -136,7 +197,7 @@ FieldRecord<F> checkField(const char *name, const QString &caption, bool F::*mem
 }
 
 // A group of radio buttons standing for the values of an enum member; a value no button stands
-// for leaves every button unselected.
+// for leaves every button unselected. Without a title the buttons stand in a row of their own.
 template <typename F, typename E>
 FieldRecord<F> radioGroup(const char *groupName, const QString &title, std::vector<RadioChoice> choices, E F::*member)
 {

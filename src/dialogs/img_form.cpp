@@ -2,15 +2,10 @@
 
 #include "app/command_registry.h"
 #include "base/velinor_error.h"
-#include "dialogs/dialog_parts.h"
 #include "dialogs/folder_browser.h"
 #include "imaging/picture_decoder.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,99 +13,36 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace {
-
-QCheckBox *companionBox(QWidget *parent, const char *name, bool checked)
+DialogRecord<ImgFields> imgRecord()
 {
-    auto *box = new QCheckBox(parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setChecked(checked);
-    return box;
+    using F = ImgFields;
+    // The size fields: value with its up-down, then the companion box that lets it be written.
+    auto size = [](const char *edit, const char *label, QString F::*value, const char *upDown, int minimum,
+                   const char *box, bool F::*shown) {
+        return numberField(edit, QString::fromUtf8(label), value, upDown, minimum, 1000).gatedBy(box, shown);
+    };
+    return {"TIMG_Form", QStringLiteral("Obrázek"),
+            {
+                textField("Cesta_Edit", QStringLiteral("Cesta:"), &F::path),
+                comboField("Zarovnani_ComboBox", QStringLiteral("Zarovnání:"),
+                           {"", "absbottom", "absmiddle", "baseline", "bottom", "center", "left", "middle", "right",
+                            "textbottom", "textmiddle", "texttop", "top"},
+                           &F::alignment),
+                textField("AltText_Edit", QStringLiteral("Alternativní text:"), &F::altText),
+                size("Vyska_Edit", "Výška:", &F::height, "Vyska_UpDown", 1, "UkazatVyska_CheckBox", &F::showHeight),
+                size("Sirka_Edit", "Šířka:", &F::width, "Sirka_UpDown", 1, "UkazatSirka_CheckBox", &F::showWidth),
+                size("VOkraj_Edit", "V.Okraj:", &F::vspace, "VOkraj_UpDown", 0, "UkazatVOkraj_CheckBox", &F::showVspace),
+                size("HOkraj_Edit", "H.Okraj:", &F::hspace, "HOkraj_UpDown", 0, "UkazatHOkraj_CheckBox", &F::showHspace),
+                size("Ramecek_Edit", "Rámeček:", &F::border, "Ramecek_UpDown", 0, "UkazatRamecek_CheckBox",
+                     &F::showBorder),
+            },
+            [](const F &f) { return imgEdit(f); }};
 }
 
-} // namespace
-
 TIMG_Form::TIMG_Form(QWidget *parent, DocumentSource documents)
-    : ElementDialog(parent, std::move(documents), "TIMG_Form", QStringLiteral("Obrázek"))
+    : RecordDialog<ImgFields>(parent, std::move(documents), imgRecord())
 {
-    const ImgFields defaults;
-
-    Cesta_Edit = new QLineEdit(defaults.path, this);
-    Cesta_Edit->setObjectName(QStringLiteral("Cesta_Edit"));
-    Zarovnani_ComboBox = listComboBox(
-        this, "Zarovnani_ComboBox",
-        {QString(), QStringLiteral("absbottom"), QStringLiteral("absmiddle"), QStringLiteral("baseline"),
-         QStringLiteral("bottom"), QStringLiteral("center"), QStringLiteral("left"), QStringLiteral("middle"),
-         QStringLiteral("right"), QStringLiteral("textbottom"), QStringLiteral("textmiddle"), QStringLiteral("texttop"),
-         QStringLiteral("top")},
-        defaults.alignment);
-    AltText_Edit = new QLineEdit(defaults.altText, this);
-    AltText_Edit->setObjectName(QStringLiteral("AltText_Edit"));
-
-    auto *fieldsBox = new QWidget(this);
-    auto *grid = new QGridLayout(fieldsBox);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Cesta:"), fieldsBox), 0, 0);
-    grid->addWidget(Cesta_Edit, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Zarovnání:"), fieldsBox), 1, 0);
-    grid->addWidget(Zarovnani_ComboBox, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Alternativní text:"), fieldsBox), 2, 0);
-    grid->addWidget(AltText_Edit, 2, 1, 1, 2);
-    // The size fields: value with its up-down, then the companion box that lets it be written.
-    struct Gated
-    {
-        const char *label;
-        const char *edit;
-        const char *upDown;
-        const char *box;
-        QString text;
-        bool ticked;
-        int minimum;
-        QLineEdit **editMember;
-        UpDown **upDownMember;
-        QCheckBox **boxMember;
-    };
-    const Gated gated[] = {
-        {"Výška:", "Vyska_Edit", "Vyska_UpDown", "UkazatVyska_CheckBox", defaults.height, defaults.showHeight, 1,
-         &Vyska_Edit, &Vyska_UpDown, &UkazatVyska_CheckBox},
-        {"Šířka:", "Sirka_Edit", "Sirka_UpDown", "UkazatSirka_CheckBox", defaults.width, defaults.showWidth, 1,
-         &Sirka_Edit, &Sirka_UpDown, &UkazatSirka_CheckBox},
-        {"V.Okraj:", "VOkraj_Edit", "VOkraj_UpDown", "UkazatVOkraj_CheckBox", defaults.vspace, defaults.showVspace, 0,
-         &VOkraj_Edit, &VOkraj_UpDown, &UkazatVOkraj_CheckBox},
-        {"H.Okraj:", "HOkraj_Edit", "HOkraj_UpDown", "UkazatHOkraj_CheckBox", defaults.hspace, defaults.showHspace, 0,
-         &HOkraj_Edit, &HOkraj_UpDown, &UkazatHOkraj_CheckBox},
-        {"Rámeček:", "Ramecek_Edit", "Ramecek_UpDown", "UkazatRamecek_CheckBox", defaults.border, defaults.showBorder, 0,
-         &Ramecek_Edit, &Ramecek_UpDown, &UkazatRamecek_CheckBox},
-    };
-    int row = 3;
-    for (const Gated &g : gated) {
-        const NumberEdit number = numberEdit(fieldsBox, g.edit, g.upDown, g.text, g.minimum, 1000);
-        *g.editMember = number.edit;
-        *g.upDownMember = number.upDown;
-        *g.boxMember = companionBox(fieldsBox, g.box, g.ticked);
-        grid->addWidget(new QLabel(QString::fromUtf8(g.label), fieldsBox), row, 0);
-        grid->addWidget(number.row, row, 1);
-        grid->addWidget(*g.boxMember, row, 2);
-        ++row;
-    }
-    grid->setRowStretch(row, 1);
-
-    Vlozit_Button = dialogButton(this, "Vlozit_Button", QStringLiteral("&Vložit"));
-    Zpet_Button = dialogButton(this, "Zpet_Button", QStringLiteral("&Zpět"));
-    connect(Vlozit_Button, &QPushButton::clicked, this, &TIMG_Form::Vlozit_ButtonClick);
-    connect(Zpet_Button, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(fieldsBox);
-    columns->addWidget(buildBrowser(), 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Vlozit_Button);
-    buttons->addWidget(Zpet_Button);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addLayout(buttons);
-
+    addBesideFields(buildBrowser());
 }
 
 QWidget *TIMG_Form::buildBrowser()
@@ -162,29 +94,5 @@ void TIMG_Form::FileListBoxClick(QListWidgetItem *item)
 void TIMG_Form::FileListBoxDblClick(QListWidgetItem *item)
 {
     if (item)
-        Cesta_Edit->setText(m_browser->pathOf(item));
-}
-
-ImgFields TIMG_Form::fields() const
-{
-    ImgFields f;
-    f.path = Cesta_Edit->text();
-    f.alignment = Zarovnani_ComboBox->currentText();
-    f.altText = AltText_Edit->text();
-    f.height = Vyska_Edit->text();
-    f.showHeight = UkazatVyska_CheckBox->isChecked();
-    f.width = Sirka_Edit->text();
-    f.showWidth = UkazatSirka_CheckBox->isChecked();
-    f.vspace = VOkraj_Edit->text();
-    f.showVspace = UkazatVOkraj_CheckBox->isChecked();
-    f.hspace = HOkraj_Edit->text();
-    f.showHspace = UkazatHOkraj_CheckBox->isChecked();
-    f.border = Ramecek_Edit->text();
-    f.showBorder = UkazatRamecek_CheckBox->isChecked();
-    return f;
-}
-
-void TIMG_Form::Vlozit_ButtonClick()
-{
-    insertAndClose(imgEdit(fields()));
+        built("Cesta_Edit").edit->setText(m_browser->pathOf(item));
 }

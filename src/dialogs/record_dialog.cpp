@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -54,29 +55,74 @@ RecordDialogBase::RecordDialogBase(QWidget *parent, DocumentSource documents, co
     : ElementDialog(parent, std::move(documents), objectName, caption)
 {
     auto *layout = new QVBoxLayout(this);
-    m_grid = new QGridLayout;
-    m_grid->setColumnStretch(1, 1);
-    layout->addLayout(m_grid);
+    m_columns = new QHBoxLayout;
+    m_fields = new QVBoxLayout;
+    m_columns->addLayout(m_fields);
+    layout->addLayout(m_columns, 1);
     m_extraButtons = new QHBoxLayout;
     layout->addLayout(m_extraButtons);
+    gridFor(QString());
+}
+
+void RecordDialogBase::setWindowHint(const QString &hint)
+{
+    setHint(this, hint);
+}
+
+// The grid a field of `group` goes into: the current one while the group stays the same, else a
+// new one, in a group box of that title unless the title is empty.
+QGridLayout *RecordDialogBase::gridFor(const QString &group)
+{
+    if (m_grid && group == m_group)
+        return m_grid;
+    m_group = group;
+    m_grid = new QGridLayout;
+    m_grid->setColumnStretch(1, 1);
+    m_previousRow = -1;
+    if (group.isEmpty()) {
+        m_fields->addLayout(m_grid);
+    } else {
+        auto *box = new QGroupBox(group, this);
+        box->setLayout(m_grid);
+        m_fields->addWidget(box);
+    }
+    return m_grid;
 }
 
 BuiltField RecordDialogBase::addField(const FieldShape &shape)
 {
+    QGridLayout *grid = gridFor(shape.group);
     BuiltField built;
     QWidget *control = nullptr; // what stands in the grid's middle column
     switch (shape.kind) {
     case FieldKind::Text: {
         built.edit = new QLineEdit(this);
         built.edit->setObjectName(nameOf(shape.objectName));
+        if (shape.maxLength > 0) {
+            built.edit->setMaxLength(shape.maxLength);
+            built.edit->setMaximumWidth(40);
+        }
+        if (shape.digitFilter)
+            installDigitFilter(built.edit);
         setHint(built.edit, shape.hint);
         control = built.edit;
         if (shape.browseName) {
-            auto *browse = new BrowseButton(built.edit, shape.browseFilter);
+            auto *browse = new BrowseButton(built.edit, shape.browseFilter, shape.browseCaption);
             browse->setObjectName(nameOf(shape.browseName));
             setHint(browse, shape.browseHint);
             control = rowOf(this, built.edit, browse);
         }
+        break;
+    }
+    case FieldKind::Number: {
+        const NumberEdit number = numberEdit(this, shape.objectName, shape.upDownName, QString(),
+                                             shape.range.minimum, shape.range.maximum);
+        built.edit = number.edit;
+        built.upDown = number.upDown;
+        setHint(built.edit, shape.hint);
+        control = number.row;
+        if (shape.companionName)
+            built.box = companionBox(this, shape.companionName);
         break;
     }
     case FieldKind::Memo:
@@ -99,8 +145,6 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
         built.spin->setObjectName(nameOf(shape.objectName));
         setHint(built.spin, shape.hint);
         control = built.spin;
-        if (!shape.suffix.isEmpty())
-            control = rowOf(this, built.spin, new QLabel(shape.suffix));
         if (shape.companionName) {
             built.box = companionBox(this, shape.companionName);
             if (shape.ticks != CompanionTicks::Never)
@@ -110,15 +154,19 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
     case FieldKind::Check:
         built.box = new QCheckBox(shape.label, this);
         built.box->setObjectName(nameOf(shape.objectName));
+        if (shape.captionLeft)
+            built.box->setLayoutDirection(Qt::RightToLeft);
         setHint(built.box, shape.hint);
         control = built.box;
         break;
     case FieldKind::Radios: {
-        auto *group = new QGroupBox(shape.label, this);
+        QWidget *group = shape.label.isEmpty() ? new QWidget(this) : new QGroupBox(shape.label, this);
         if (shape.objectName)
             group->setObjectName(nameOf(shape.objectName));
         setHint(group, shape.hint);
         auto *row = new QHBoxLayout(group);
+        if (shape.label.isEmpty())
+            row->setContentsMargins(0, 0, 0, 0);
         for (const RadioChoice &choice : shape.choices) {
             auto *button = new QRadioButton(choice.caption, group);
             button->setObjectName(nameOf(choice.objectName));
@@ -127,7 +175,7 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
             built.radios.push_back(button);
         }
         row->addStretch();
-        m_grid->addWidget(group, m_grid->rowCount(), 0, 1, 3);
+        grid->addWidget(group, grid->rowCount(), shape.label.isEmpty() ? 1 : 0, 1, shape.label.isEmpty() ? 1 : 3);
         return built;
     }
     case FieldKind::Colour: {
@@ -149,26 +197,51 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
     }
     }
 
-    int row = m_grid->rowCount();
+    if (!shape.suffix.isEmpty())
+        control = rowOf(this, control, new QLabel(shape.suffix));
+    if (shape.entersInsert)
+        (built.edit ? static_cast<QWidget *>(built.edit) : control)->installEventFilter(this);
+    if (shape.takesFocus)
+        control->setFocus();
+
+    int row = grid->rowCount();
     if (shape.sharesPreviousRow && m_previousRow >= 0) {
         row = m_previousRow; // the same cell; the dialog shows one of the two
     } else if (shape.kind != FieldKind::Check && !shape.label.isEmpty()) {
         auto *label = new QLabel(shape.label, this);
         label->setBuddy(built.memo ? static_cast<QWidget *>(built.memo) : control);
-        m_grid->addWidget(label, row, 0, shape.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
+        grid->addWidget(label, row, 0, shape.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
     }
-    m_grid->addWidget(control, row, 1);
+    grid->addWidget(control, row, 1);
     if (built.box && shape.kind != FieldKind::Check)
-        m_grid->addWidget(built.box, row, 2);
+        grid->addWidget(built.box, row, 2);
     m_previousRow = row;
     return built;
 }
 
-void RecordDialogBase::addButtons(const DialogButtons &buttons, std::function<void()> insert)
+void RecordDialogBase::addBesideFields(QWidget *panel)
+{
+    m_fields->addStretch(); // the fields keep to the top
+    m_columns->addWidget(panel, 1);
+}
+
+bool RecordDialogBase::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            insertFields(); // only fields that ask for it are watched
+            return true;
+        }
+    }
+    return ElementDialog::eventFilter(watched, event);
+}
+
+void RecordDialogBase::addButtons(const DialogButtons &buttons)
 {
     m_insert = dialogButton(this, buttons.insertName, buttons.insertCaption, buttons.insertHint);
     m_back = dialogButton(this, buttons.backName, buttons.backCaption, buttons.backHint);
-    connect(m_insert, &QPushButton::clicked, this, std::move(insert));
+    connect(m_insert, &QPushButton::clicked, this, [this] { insertFields(); });
     connect(m_back, &QPushButton::clicked, this, &QDialog::reject);
     m_extraButtons->addStretch();
     m_extraButtons->addWidget(m_insert);
@@ -180,6 +253,8 @@ QString RecordDialogBase::textOf(const BuiltField &field)
 {
     if (field.edit)
         return field.edit->text();
+    if (field.memo)
+        return field.memo->toPlainText();
     if (field.combo)
         return field.combo->currentText();
     if (field.spin)
@@ -191,6 +266,8 @@ void RecordDialogBase::setTextOf(const BuiltField &field, const QString &text)
 {
     if (field.edit)
         field.edit->setText(text);
+    else if (field.memo)
+        field.memo->setPlainText(text);
     else if (field.combo)
         field.combo->setEditText(text);
     else if (field.spin)

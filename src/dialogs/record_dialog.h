@@ -14,14 +14,17 @@ class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
+class QVBoxLayout;
 class QPlainTextEdit;
 class QRadioButton;
 class SpinField;
+class UpDown;
 
 // The widgets one field record became.
 struct BuiltField
 {
-    QLineEdit *edit = nullptr;
+    QLineEdit *edit = nullptr; // a text or number edit
+    UpDown *upDown = nullptr;
     QPlainTextEdit *memo = nullptr;
     QComboBox *combo = nullptr;
     SpinField *spin = nullptr;
@@ -52,10 +55,12 @@ struct DialogRecord
     std::function<std::optional<Edit>(const Fields &)> generate;
     Fields defaults{};
     DialogButtons buttons{};
+    QString hint{}; // the window's own hint
 };
 
 // The widget side of the builder, independent of the fields struct: one grid of label, control and
-// companion box per field, radio groups across the grid, the buttons below.
+// companion box per field (fields of one group in their group box), radio groups across the grid,
+// the buttons below. A dialog may put a panel of its own beside the fields.
 class RecordDialogBase : public ElementDialog
 {
     Q_OBJECT
@@ -67,10 +72,18 @@ public:
 protected:
     RecordDialogBase(QWidget *parent, DocumentSource documents, const char *objectName, const QString &caption);
 
+    void setWindowHint(const QString &hint);
     BuiltField addField(const FieldShape &shape);
     // The buttons row, with room before them for a dialog's own buttons (extraButtons()).
-    void addButtons(const DialogButtons &buttons, std::function<void()> insert);
+    void addButtons(const DialogButtons &buttons);
     QHBoxLayout *extraButtons() const { return m_extraButtons; }
+    // A panel of the dialog's own to the right of the fields, taking the spare width.
+    void addBesideFields(QWidget *panel);
+
+    // What the insert button (and Enter in a field that asks for it) does.
+    virtual void insertFields() = 0;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     static QString textOf(const BuiltField &field);
     static void setTextOf(const BuiltField &field, const QString &text);
@@ -84,7 +97,12 @@ protected:
     static void setCheckedOf(const BuiltField &field, bool checked);
 
 private:
-    QGridLayout *m_grid;
+    QGridLayout *gridFor(const QString &group);
+
+    QHBoxLayout *m_columns;
+    QVBoxLayout *m_fields;
+    QGridLayout *m_grid = nullptr;
+    QString m_group;
     QHBoxLayout *m_extraButtons;
     QPushButton *m_insert = nullptr;
     QPushButton *m_back = nullptr;
@@ -101,13 +119,11 @@ public:
         : RecordDialogBase(parent, std::move(documents), record.objectName, record.caption),
           m_record(std::move(record))
     {
+        setWindowHint(m_record.hint);
         for (const FieldRecord<Fields> &field : m_record.fields)
             m_built.push_back(addField(field.shape));
         setFields(m_record.defaults);
-        addButtons(m_record.buttons, [this] {
-            if (const std::optional<Edit> edit = m_record.generate(fields()))
-                insertAndClose(*edit);
-        });
+        addButtons(m_record.buttons);
     }
 
     Fields fields() const
@@ -149,6 +165,15 @@ public:
     }
 
 protected:
+    // Runs the generator on the fields; inserts and closes when it gives an edit.
+    void insertFields() override
+    {
+        if (const std::optional<Edit> edit = generated())
+            insertAndClose(*edit);
+    }
+
+    std::optional<Edit> generated() const { return m_record.generate(fields()); }
+
     const BuiltField &built(const char *objectName) const
     {
         for (std::size_t i = 0; i < m_built.size(); ++i)
