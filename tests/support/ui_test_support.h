@@ -11,13 +11,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QWidget;
 class TChildForm;
 class TMainForm;
 
@@ -125,6 +125,16 @@ private:
 
 // Shows the main window in a size that leaves room for the panels; false unless it was exposed.
 bool showMainForm(TMainForm &mainForm);
+
+// The control of that objectName in the window; a missing one ends the test program, naming it.
+template <typename T>
+T *control(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
 
 // From initTestCase: mutes the offscreen platform's "This plugin does not support" warnings, nothing else.
 void muteOffscreenPlatformWarnings();

@@ -30,19 +30,10 @@ using namespace testsupport;
 
 namespace {
 
-template <typename T>
-T *child(QWidget *window, const char *name)
-{
-    auto *control = window->findChild<T *>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
-
 QStringList shownPictures(TGalerie_Form &form)
 {
     QStringList names;
-    auto *list = child<QListWidget>(&form, "lb_Snimky");
+    auto *list = control<QListWidget>(&form, "lb_Snimky");
     for (int row = 0; row < list->count(); ++row)
         names << list->item(row)->text();
     return names;
@@ -112,7 +103,7 @@ void TestGalerieForm::cleanupTestCase()
 void TestGalerieForm::pictureList()
 {
     TGalerie_Form form(nullptr, {});
-    auto *count = child<QLabel>(&form, "PocetPolozek_Label");
+    auto *count = control<QLabel>(&form, "PocetPolozek_Label");
     QCOMPARE(count->text(), QStringLiteral("0 položek"));
     form.browser()->setFolder(m_pictures.path());
     QListWidget *files = form.browser()->fileList();
@@ -126,14 +117,14 @@ void TestGalerieForm::pictureList()
     QCOMPARE(shownPictures(form), (QStringList{"A.gif", "c.BMP", "c.BMP"}));
     QCOMPARE(count->text(), QStringLiteral("3 položek"));
 
-    child<QAction>(&form, "Serad")->trigger();
+    control<QAction>(&form, "Serad")->trigger();
     selectRows(files, {1});
     form.lb_SnimkyDragDrop();
     QCOMPARE(shownPictures(form), (QStringList{"A.gif", "b.jpg", "c.BMP", "c.BMP"}));
 
-    auto *pictures = child<QListWidget>(&form, "lb_Snimky");
+    auto *pictures = control<QListWidget>(&form, "lb_Snimky");
     selectRows(pictures, {0, 2});
-    child<QAction>(&form, "Smaz")->trigger();
+    control<QAction>(&form, "Smaz")->trigger();
     QCOMPARE(shownPictures(form), (QStringList{"b.jpg", "c.BMP"}));
     QCOMPARE(count->text(), QStringLiteral("2 položek"));
 
@@ -142,7 +133,7 @@ void TestGalerieForm::pictureList()
     QCOMPARE(shownPictures(form), QStringList{"b.jpg"});
     QCOMPARE(count->text(), QStringLiteral("1 položek"));
 
-    child<QAction>(&form, "Smaz_vsechny")->trigger();
+    control<QAction>(&form, "Smaz_vsechny")->trigger();
     QCOMPARE(shownPictures(form), QStringList{});
     QCOMPARE(count->text(), QStringLiteral("0 položek"));
 }
@@ -151,7 +142,7 @@ void TestGalerieForm::pictureList()
 void TestGalerieForm::dropsFromElsewhereAreRefused()
 {
     TGalerie_Form form(nullptr, {});
-    auto *pictures = child<QListWidget>(&form, "lb_Snimky");
+    auto *pictures = control<QListWidget>(&form, "lb_Snimky");
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(m_pictures.filePath(QStringLiteral("b.jpg")))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -169,7 +160,7 @@ void TestGalerieForm::numberFieldsTakeDigits()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (const char *name : {"Sloupce_Edit", "Edit_Sirka", "Edit_Vyska"}) {
-        auto *edit = child<QLineEdit>(&form, name);
+        auto *edit = control<QLineEdit>(&form, name);
         edit->clear();
         edit->setFocus();
         QTest::keyClicks(edit, "1a-2 .3");
@@ -180,10 +171,10 @@ void TestGalerieForm::numberFieldsTakeDigits()
 void TestGalerieForm::stylesheetControls()
 {
     TGalerie_Form form(nullptr, {});
-    auto *path = child<QLineEdit>(&form, "Styl_Edit");
-    auto *useDefault = child<QCheckBox>(&form, "Styl_CheckBox");
-    auto *browse = child<QPushButton>(&form, "Najitstyl_Button");
-    auto *edit = child<QPushButton>(&form, "Styl_Upravit_Button");
+    auto *path = control<QLineEdit>(&form, "Styl_Edit");
+    auto *useDefault = control<QCheckBox>(&form, "Styl_CheckBox");
+    auto *browse = control<QPushButton>(&form, "Najitstyl_Button");
+    auto *edit = control<QPushButton>(&form, "Styl_Upravit_Button");
     auto state = [&] { return QList<bool>{path->isEnabled(), browse->isEnabled(), edit->isEnabled()}; };
 
     QVERIFY(useDefault->isChecked());
@@ -235,11 +226,11 @@ void TestGalerieForm::create()
     selectRows(form.browser()->fileList(), QList<int>{0, 1, 2}.mid(0, pictures));
     if (pictures > 0)
         form.lb_SnimkyDragDrop();
-    child<QLineEdit>(&form, "Sloupce_Edit")->setText(columns);
-    child<QCheckBox>(&form, "Styl_CheckBox")->click();
-    child<QLineEdit>(&form, "Styl_Edit")->setText(QStringLiteral("s.css"));
+    control<QLineEdit>(&form, "Sloupce_Edit")->setText(columns);
+    control<QCheckBox>(&form, "Styl_CheckBox")->click();
+    control<QLineEdit>(&form, "Styl_Edit")->setText(QStringLiteral("s.css"));
 
-    QCOMPARE(messagesOf(child<QPushButton>(&form, "Vytvorit_Button")), messages);
+    QCOMPARE(messagesOf(control<QPushButton>(&form, "Vytvorit_Button")), messages);
     QCOMPARE(buffer.lines().value(0), inserted);
     QCOMPARE(form.isVisible(), inserted.isEmpty());
     if (!inserted.isEmpty()) {
@@ -257,7 +248,7 @@ void TestGalerieForm::editStylesheet()
     QVERIFY(QDir().mkpath(QFileInfo(sheet).path()));
     QVERIFY(writeFile(sheet, ".nazev { color: red; }\r\n"));
 
-    ModalSteps steps({[](QWidget *modal) { child<QPushButton>(modal, "Styl_Upravit_Button")->click(); }});
+    ModalSteps steps({[](QWidget *modal) { control<QPushButton>(modal, "Styl_Upravit_Button")->click(); }});
     m_shell->mainForm().findChild<QAction *>(QStringLiteral("Editorwebgalerie1"))->trigger();
     QCOMPARE(steps.remaining(), 0);
     QCOMPARE(steps.seen(), QStringList{"TGalerie_Form"});
@@ -278,9 +269,9 @@ void TestGalerieForm::editMissingStylesheet()
     const QString missing = m_shell->folder().filePath(QStringLiteral("nikde.css"));
     QString report;
     ModalSteps steps({[&missing](QWidget *modal) {
-                          child<QCheckBox>(modal, "Styl_CheckBox")->click();
-                          child<QLineEdit>(modal, "Styl_Edit")->setText(missing);
-                          child<QPushButton>(modal, "Styl_Upravit_Button")->click();
+                          control<QCheckBox>(modal, "Styl_CheckBox")->click();
+                          control<QLineEdit>(modal, "Styl_Edit")->setText(missing);
+                          control<QPushButton>(modal, "Styl_Upravit_Button")->click();
                       },
                       [&report](QWidget *modal) {
                           if (auto *box = qobject_cast<QMessageBox *>(modal))

@@ -37,15 +37,6 @@ private slots:
 
 namespace {
 
-template <typename T>
-T *child(QWidget *window, const char *name)
-{
-    auto *control = window->findChild<T *>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
-
 // Presses a button and returns the text of the message box it showed (empty when none).
 QString messageOf(QPushButton *button)
 {
@@ -87,20 +78,20 @@ void TestTools::conversion()
     QFETCH(QString, message);
     QApplication::setApplicationName(QStringLiteral("Velinor 1.0"));
     TConvertCount_Form form(nullptr, {});
-    child<QLineEdit>(&form, "Couts_Edit")->setText(number);
-    child<QLineEdit>(&form, "PocetCifer_Edit")->setText(digits);
-    child<QLabel>(&form, "Result_Label")->setText(QStringLiteral("before"));
-    QCOMPARE(messageOf(child<QPushButton>(&form, "Preved_Button")), message);
+    control<QLineEdit>(&form, "Couts_Edit")->setText(number);
+    control<QLineEdit>(&form, "PocetCifer_Edit")->setText(digits);
+    control<QLabel>(&form, "Result_Label")->setText(QStringLiteral("before"));
+    QCOMPARE(messageOf(control<QPushButton>(&form, "Preved_Button")), message);
     // A failed conversion keeps the previous result.
-    QCOMPARE(child<QLabel>(&form, "Result_Label")->text(), message.isEmpty() ? result : QStringLiteral("before"));
+    QCOMPARE(control<QLabel>(&form, "Result_Label")->text(), message.isEmpty() ? result : QStringLiteral("before"));
 }
 
 void TestTools::conversionRefusesTenDigitsAndEnablesByText()
 {
     TConvertCount_Form form(nullptr, {});
-    auto *number = child<QLineEdit>(&form, "Couts_Edit");
-    auto *convert = child<QPushButton>(&form, "Preved_Button");
-    auto *insert = child<QPushButton>(&form, "Vloz_Button");
+    auto *number = control<QLineEdit>(&form, "Couts_Edit");
+    auto *convert = control<QPushButton>(&form, "Preved_Button");
+    auto *insert = control<QPushButton>(&form, "Vloz_Button");
     QVERIFY(convert->isEnabled() && insert->isEnabled()); // before any change, though empty
 
     form.show();
@@ -109,7 +100,7 @@ void TestTools::conversionRefusesTenDigitsAndEnablesByText()
     QCOMPARE(number->text(), QStringLiteral("12 3")); // digits and spaces only
 
     number->setText(QStringLiteral("1234567890"));
-    child<QLineEdit>(&form, "PocetCifer_Edit")->setText(QStringLiteral("2"));
+    control<QLineEdit>(&form, "PocetCifer_Edit")->setText(QStringLiteral("2"));
     QCOMPARE(messageOf(convert), QStringLiteral("Pozor!!!|Cifra je příliš velká"));
     QCOMPARE(number->text(), QString());
     QVERIFY(!convert->isEnabled() && !insert->isEnabled());
@@ -123,9 +114,9 @@ void TestTools::conversionInsertsAtCaret()
     document.insert(QStringLiteral("<b></b>"));
     document.setCaretColumn(4);
     TConvertCount_Form form(nullptr, [&document]() -> TextDocument * { return &document; });
-    child<QLineEdit>(&form, "Couts_Edit")->setText(QStringLiteral("255"));
-    child<QLineEdit>(&form, "PocetCifer_Edit")->setText(QStringLiteral("4"));
-    QCOMPARE(messageOf(child<QPushButton>(&form, "Vloz_Button")), QString());
+    control<QLineEdit>(&form, "Couts_Edit")->setText(QStringLiteral("255"));
+    control<QLineEdit>(&form, "PocetCifer_Edit")->setText(QStringLiteral("4"));
+    QCOMPARE(messageOf(control<QPushButton>(&form, "Vloz_Button")), QString());
     QCOMPARE(document.text(), QStringLiteral("<b>00FF</b>\r\n"));
     QCOMPARE(form.result(), int(QDialog::Accepted));
 }
@@ -134,8 +125,8 @@ void TestTools::clipboardViewerPastesEachTime()
 {
     QApplication::clipboard()->setText(QStringLiteral("kopie"));
     TSchrankaForm viewer;
-    auto *memo = child<QPlainTextEdit>(&viewer, "Memo_SchrankaForm");
-    auto *browse = child<QPushButton>(&viewer, "Prohlizet_SchrankaForm");
+    auto *memo = control<QPlainTextEdit>(&viewer, "Memo_SchrankaForm");
+    auto *browse = control<QPushButton>(&viewer, "Prohlizet_SchrankaForm");
     QVERIFY(memo->toPlainText().isEmpty());
     browse->click();
     browse->click();
@@ -153,8 +144,8 @@ void TestTools::clipboardViewerZoomsAndLaysOut()
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QSize normal = viewer.size();
-    auto *zoom = child<QPushButton>(&viewer, "Zvetsit_SchrankaForm");
-    auto *memo = child<QPlainTextEdit>(&viewer, "Memo_SchrankaForm");
+    auto *zoom = control<QPushButton>(&viewer, "Zvetsit_SchrankaForm");
+    auto *memo = control<QPlainTextEdit>(&viewer, "Memo_SchrankaForm");
 
     zoom->click();
     QCOMPARE(zoom->text(), QStringLiteral("&Zmenšit"));
@@ -162,7 +153,7 @@ void TestTools::clipboardViewerZoomsAndLaysOut()
     QTRY_VERIFY(viewer.width() > normal.width());
     QTRY_COMPARE(memo->width(), viewer.width() - 148);
     for (const char *name : {"Prohlizet_SchrankaForm", "Zvetsit_SchrankaForm", "Zavrit_SchrankaForm"})
-        QCOMPARE(child<QPushButton>(&viewer, name)->x(), memo->width() + 22);
+        QCOMPARE(control<QPushButton>(&viewer, name)->x(), memo->width() + 22);
 
     zoom->click();
     QCOMPARE(zoom->text(), QStringLiteral("&Zvětšit"));
