@@ -18,6 +18,17 @@ struct ParagraphFields
 // "<p align clear NoWrap>" and, with the end tag, "</p>" with the caret between the tags.
 Edit paragraphEdit(const ParagraphFields &fields);
 
+// The dialogs of one text field (quotation, form label, list option) and the parameter's two.
+struct OneTextFields
+{
+    QString text; // Q_Edit, Text_Edit
+};
+struct ParameterFields
+{
+    QString name;   // Jmeno_Edit
+    QString value;  // Hodnota_Edit
+};
+
 // "<q cite=\"…\"></q>", the cite attribute written even when empty; caret between the tags.
 Edit quotationEdit(const QString &cite);
 // "<label text=\"…\"></label>", the text attribute written even when empty; caret between the tags.

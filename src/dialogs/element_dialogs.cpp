@@ -11,39 +11,28 @@
 #include "dialogs/multimedia_dialogs.h"
 #include "dialogs/table_form.h"
 
-namespace {
-
-template <typename Dialog>
-void open(const CommandContext &context)
-{
-    Dialog dialog(context.parent, context.documentSource());
-    dialog.exec();
-}
-
-} // namespace
-
 void registerElementDialogs(CommandRegistry &registry)
 {
     // One line per dialog: the command and the dialog it opens.
     const std::pair<const char *, CommandRegistry::Handler> dialogs[] = {
-        {"ToolButton_Tabulky_TABLESClick", &open<TTable_Form>},
-        {"ToolButton_Multimedia_IMGClick", &open<TIMG_Form>},
-        {"ToolButton_Odkazy_AClick", &open<TFormHTTPOdkaz>},
-        {"ToolButton_FastPaste_MailToClick", &open<TEMail_Form>},
-        {"ToolButton_Styl_LINKClick", &open<TCSS_LinkForm>},
-        {"ToolButton_Formulare_FORMClick", &open<TForm_Form>},
-        {"ToolButton_Formulare_INPUTClick", &open<TElForm_Form>},
-        {"ToolButton_Formulare_SELECTClick", &open<TSelect_Form>},
-        {"ToolButton_Formulare_TEXAREAClick", &open<TTextarea_Form>},
-        {"ToolButton_Ramce_FRAMESETClick", &open<TFrame_Form>},
-        {"ToolButton_Ramce_FRAMEClick", &open<TDefFrame_Form>},
-        {"ToolButton_Ramce_IFRAMEClick", &open<TIFRAME_Form>},
-        {"ToolButton_Multimedia_MARQUEEClick", &open<TMARQUEE_Form>},
-        {"ToolButton_Multimedia_EMBEDClick", &open<TEMBED_Form>},
-        {"ToolButton_Multimedia_BGSOUNDClick", &open<TSound_Form>},
-        {"ToolButton_Multimedia_VIDEOClick", &open<TVideo_Form>},
-        {"ToolButton_Seznamy_SEZNAMClick", &open<TSeznamyForm>},
-        {"PocitadloClick", &open<TPocitadlo_Form>},
+        {"ToolButton_Tabulky_TABLESClick", &openElementDialog<TTable_Form>},
+        {"ToolButton_Multimedia_IMGClick", &openElementDialog<TIMG_Form>},
+        {"ToolButton_Odkazy_AClick", &openElementDialog<TFormHTTPOdkaz>},
+        {"ToolButton_FastPaste_MailToClick", &openElementDialog<TEMail_Form>},
+        {"ToolButton_Styl_LINKClick", &openElementDialog<TCSS_LinkForm>},
+        {"ToolButton_Formulare_FORMClick", &openElementDialog<TForm_Form>},
+        {"ToolButton_Formulare_INPUTClick", &openElementDialog<TElForm_Form>},
+        {"ToolButton_Formulare_SELECTClick", &openElementDialog<TSelect_Form>},
+        {"ToolButton_Formulare_TEXAREAClick", &openElementDialog<TTextarea_Form>},
+        {"ToolButton_Ramce_FRAMESETClick", &openElementDialog<TFrame_Form>},
+        {"ToolButton_Ramce_FRAMEClick", &openElementDialog<TDefFrame_Form>},
+        {"ToolButton_Ramce_IFRAMEClick", &openElementDialog<TIFRAME_Form>},
+        {"ToolButton_Multimedia_MARQUEEClick", &openElementDialog<TMARQUEE_Form>},
+        {"ToolButton_Multimedia_EMBEDClick", &openElementDialog<TEMBED_Form>},
+        {"ToolButton_Multimedia_BGSOUNDClick", &openElementDialog<TSound_Form>},
+        {"ToolButton_Multimedia_VIDEOClick", &openElementDialog<TVideo_Form>},
+        {"ToolButton_Seznamy_SEZNAMClick", &openElementDialog<TSeznamyForm>},
+        {"PocitadloClick", &openElementDialog<TPocitadlo_Form>},
     };
     for (const auto &[command, opener] : dialogs)
         registry.add(QString::fromLatin1(command), CommandRegistry::Target::Optional, opener);
