@@ -1,5 +1,6 @@
 #include "app/options_form.h"
 
+#include "base/qt_colour.h"
 #include "app/layout_records.h"
 #include "app/command_registry.h"
 #include "app/main_form.h"
@@ -17,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,33 +62,19 @@ void setBold(QWidget *widget, bool bold)
 
 // ---- swatch and clickable label -------------------------------------------------------------------
 
-ColourSwatch::ColourSwatch(QWidget *parent) : QFrame(parent), m_value(kNoColour)
+ColourSwatch::ColourSwatch(QWidget *parent) : ColourSample(parent), m_value(kNoColour)
 {
     setFixedSize(28, 16);
+    clearColour();
 }
 
 void ColourSwatch::setValue(int value)
 {
     m_value = value;
-    update();
-}
-
-void ColourSwatch::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QRect box = rect().adjusted(0, 0, -1, -1);
-    const auto colour = settingsColourToRgb(m_value);
-    if (colour) {
-        painter.fillRect(rect(), QColor(colour->red, colour->green, colour->blue));
-    } else {
-        // No colour of its own: the window colour, crossed.
-        painter.fillRect(rect(), palette().color(QPalette::Window));
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawLine(box.topLeft(), box.bottomRight());
-        painter.drawLine(box.bottomLeft(), box.topRight());
-    }
-    painter.setPen(palette().color(QPalette::Shadow));
-    painter.drawRect(box);
+    if (const auto colour = settingsColourToRgb(value))
+        setColour(*colour);
+    else
+        clearColour();
 }
 
 ClickableLabel::ClickableLabel(const QString &caption, QWidget *parent) : QLabel(caption, parent)
@@ -350,7 +336,7 @@ void TOptionsForm::pickColour(const QString &section)
     if (ColorDialog->exec() != QDialog::Accepted)
         return;
     m_lastChosenColour = ColorDialog->selectedColor();
-    const Rgb chosen{m_lastChosenColour.red(), m_lastChosenColour.green(), m_lastChosenColour.blue()};
+    const Rgb chosen = rgbOf(m_lastChosenColour);
     m_swatches.value(section)->setValue(rgbToSettingsColour(chosen));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings_table.h"
+#include "dialogs/dialog_parts.h"
 
 #include <QColor>
 #include <QDialog>
@@ -17,8 +18,8 @@ class QPushButton;
 class CommandRegistry;
 class TMainForm;
 
-// A colour swatch showing a settings colour integer; "none" shows as a cross on the window colour.
-class ColourSwatch : public QFrame
+// The shared colour swatch showing a settings colour integer; "none" shows it cleared.
+class ColourSwatch : public ColourSample
 {
     Q_OBJECT
 
@@ -27,9 +28,6 @@ public:
 
     int value() const { return m_value; }
     void setValue(int value);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_value;

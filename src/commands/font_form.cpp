@@ -1,5 +1,6 @@
 #include "commands/font_form.h"
 
+#include "base/qt_colour.h"
 #include "commands/font_group_form.h"
 #include "dialogs/dialog_parts.h"
 
@@ -174,9 +175,9 @@ void FontFormBase::ColorGridClick(const Rgb &colour)
 void FontFormBase::NextColor_ButtonClick()
 {
     const Rgb start = m_lastDialogColour;
-    const QColor chosen = QColorDialog::getColor(QColor(start.red, start.green, start.blue), this);
+    const QColor chosen = QColorDialog::getColor(toQColor(start), this);
     if (chosen.isValid()) {
-        m_lastDialogColour = {chosen.red(), chosen.green(), chosen.blue()};
+        m_lastDialogColour = rgbOf(chosen);
         BarvaShape->setColour(m_lastDialogColour);
     }
     Color_Panel->hide();

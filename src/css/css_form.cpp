@@ -1,5 +1,6 @@
 #include "css/css_form.h"
 
+#include "base/qt_colour.h"
 #include "app/command_registry.h"
 #include "files/document_manager.h"
 #include "app/child_form.h"
@@ -257,7 +258,7 @@ void TCSS_Form::chooseSwatchColour(ColourSample *swatch)
     if (m_colourDialog->exec() != QDialog::Accepted)
         return;
     const QColor chosen = m_colourDialog->selectedColor();
-    swatch->setColour(Rgb{chosen.red(), chosen.green(), chosen.blue()});
+    swatch->setColour(rgbOf(chosen));
 }
 
 // The chosen file as a file:// address, so that "url(...)" holds a valid URL.

@@ -1,5 +1,6 @@
 #include "dialogs/dialog_parts.h"
 
+#include "base/qt_colour.h"
 #include "app/command_registry.h"
 #include "app/hint_text.h"
 
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -278,9 +280,29 @@ ColourSample::ColourSample(QWidget *parent) : QFrame(parent)
 void ColourSample::setColour(const Rgb &colour)
 {
     m_colour = colour;
+    m_hasColour = true;
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    p.setColor(QPalette::Window, toQColor(colour));
     setPalette(p);
+}
+
+void ColourSample::clearColour()
+{
+    m_hasColour = false;
+    setPalette(QPalette()); // the window colour of the application
+    update();
+}
+
+void ColourSample::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (m_hasColour)
+        return;
+    QPainter painter(this);
+    const QRect box = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    painter.drawLine(box.bottomLeft(), box.topRight());
 }
 
 QString ColourSample::colourText() const
@@ -298,10 +320,10 @@ ColourButton::ColourButton(ColourSample *sample, QWidget *parent)
 void ColourButton::chooseColour()
 {
     const Rgb current = m_sample->colour();
-    const QColor chosen = QColorDialog::getColor(QColor(current.red, current.green, current.blue), window());
+    const QColor chosen = QColorDialog::getColor(toQColor(current), window());
     if (!chosen.isValid())
         return; // cancelled
-    const Rgb colour{chosen.red(), chosen.green(), chosen.blue()};
+    const Rgb colour = rgbOf(chosen);
     m_sample->setColour(colour);
     emit colourChosen(colour);
 }

@@ -123,7 +123,8 @@ private:
     bool m_ticksOnChange = true;
 };
 
-// A colour sample: a small filled rectangle, white until it is given a colour.
+// The colour swatch of every dialog: a small filled rectangle, white until it is given a colour.
+// Cleared, it shows no colour of its own: the window colour, crossed.
 class ColourSample : public QFrame
 {
     Q_OBJECT
@@ -133,11 +134,17 @@ public:
 
     Rgb colour() const { return m_colour; }
     void setColour(const Rgb &colour);
+    void clearColour();
+    bool hasColour() const { return m_hasColour; }
     // The colour in the form generated text uses ("#RRGGBB").
     QString colourText() const;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     Rgb m_colour;
+    bool m_hasColour = true;
 };
 
 // The colour button "...": the platform's colour dialog; a confirmed colour fills the sample,

@@ -1,5 +1,7 @@
 #include "editor/highlighters.h"
 
+#include "base/qt_colour.h"
+
 #include <Qsci/qscilexercss.h>
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qscilexerjavascript.h>
@@ -166,10 +168,10 @@ void setHtmlTokenColours(QsciLexer *htmlLexer, HtmlTokenClass tokenClass,
                          const std::optional<Rgb> &background, const std::optional<Rgb> &foreground)
 {
     for (int style : htmlStyles(tokenClass)) {
-        htmlLexer->setPaper(background ? QColor(background->red, background->green, background->blue)
+        htmlLexer->setPaper(background ? toQColor(*background)
                                        : htmlLexer->defaultPaper(style),
                             style);
-        htmlLexer->setColor(foreground ? QColor(foreground->red, foreground->green, foreground->blue)
+        htmlLexer->setColor(foreground ? toQColor(*foreground)
                                        : htmlLexer->defaultColor(style),
                             style);
     }

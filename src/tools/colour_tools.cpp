@@ -1,5 +1,6 @@
 #include "tools/colour_tools.h"
 
+#include "base/qt_colour.h"
 #include "app/command_registry.h"
 #include "editor/edit.h"
 #include "editor/text_document.h"
@@ -36,7 +37,7 @@ void Vbrbarvy1Click(const CommandContext &context)
         return;
     const QColor chosen = dialog->currentColor();
     if (TextDocument *document = target())
-        apply(Edit().insert(colourText({chosen.red(), chosen.green(), chosen.blue()})), *document);
+        apply(Edit().insert(colourText(rgbOf(chosen))), *document);
 }
 
 void EditacebarvyClick(const CommandContext &context)
@@ -68,7 +69,7 @@ void KapatkoClick(const CommandContext &context)
 QIcon colourIcon(const Rgb &colour)
 {
     QPixmap picture(16, 16);
-    picture.fill(QColor(colour.red, colour.green, colour.blue));
+    picture.fill(toQColor(colour));
     QPainter painter(&picture);
     painter.setPen(Qt::gray);
     painter.drawRect(0, 0, 15, 15);
