@@ -76,36 +76,7 @@ bool isShortcutChord(const QKeyEvent *key)
     return key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
 }
 
-class DigitFilter : public QObject
-{
-public:
-    DigitFilter(QObject *parent, FilterSpace space) : QObject(parent), m_space(space) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (!isShortcutChord(key) && !key->text().isEmpty() && !digitFilterAccepts(key->text().at(0), m_space))
-                return true; // dropped without a message
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    FilterSpace m_space;
-};
-
-} // namespace
-
-void installDigitFilter(QLineEdit *edit, FilterSpace space)
-{
-    edit->installEventFilter(new DigitFilter(edit, space));
-}
-
-namespace {
-
-// Drops typed characters that a rule refuses, as the digit filter does.
+// Drops typed characters that a rule refuses (the digit filter is one such rule).
 class KeyFilter : public QObject
 {
 public:
@@ -131,6 +102,14 @@ private:
 void installKeyFilter(QLineEdit *edit, CharacterRule accepts)
 {
     edit->installEventFilter(new KeyFilter(edit, accepts));
+}
+
+void installDigitFilter(QLineEdit *edit, FilterSpace space)
+{
+    if (space == FilterSpace::Accepted)
+        installKeyFilter(edit, [](QChar typed) { return digitFilterAccepts(typed, FilterSpace::Accepted); });
+    else
+        installKeyFilter(edit, [](QChar typed) { return digitFilterAccepts(typed); });
 }
 
 // ---- up-down ------------------------------------------------------------------------------------
