@@ -1,14 +1,12 @@
 #include "commands/dialog_commands.h"
 
-#include "app/command_registry.h"
 #include "commands/font_form.h"
 #include "commands/small_element_dialogs.h"
 #include "dialogs/element_dialogs.h"
 
 void registerFontAndSmallDialogs(CommandRegistry &registry)
 {
-    // One line per dialog: the command and the dialog it opens.
-    const std::pair<const char *, CommandRegistry::Handler> dialogs[] = {
+    registerDialogOpeners(registry, {
         {"FontClick", &openElementDialog<TFontForm>},
         {"ToolButton_Text_BASEFONTClick", &openElementDialog<TBasefontForm>},
         {"OdstavecClick", &openElementDialog<TP_Form>},
@@ -19,7 +17,5 @@ void registerFontAndSmallDialogs(CommandRegistry &registry)
         {"ToolButton_Dalsi_METAClick", &openElementDialog<TMeta_Form>},
         {"ToolButton_Script_SCRIPTClick", &openElementDialog<TSCRIPT_Form>},
         {"VodorovnacaraClick", &openElementDialog<THr_Form>},
-    };
-    for (const auto &[command, opener] : dialogs)
-        registry.add(QString::fromLatin1(command), CommandRegistry::Target::Optional, opener);
+    });
 }

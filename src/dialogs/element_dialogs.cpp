@@ -1,6 +1,5 @@
 #include "dialogs/element_dialogs.h"
 
-#include "app/command_registry.h"
 #include "dialogs/css_link_form.h"
 #include "dialogs/email_form.h"
 #include "dialogs/form_dialogs.h"
@@ -13,8 +12,7 @@
 
 void registerElementDialogs(CommandRegistry &registry)
 {
-    // One line per dialog: the command and the dialog it opens.
-    const std::pair<const char *, CommandRegistry::Handler> dialogs[] = {
+    registerDialogOpeners(registry, {
         {"ToolButton_Tabulky_TABLESClick", &openElementDialog<TTable_Form>},
         {"ToolButton_Multimedia_IMGClick", &openElementDialog<TIMG_Form>},
         {"ToolButton_Odkazy_AClick", &openElementDialog<TFormHTTPOdkaz>},
@@ -33,7 +31,11 @@ void registerElementDialogs(CommandRegistry &registry)
         {"ToolButton_Multimedia_VIDEOClick", &openElementDialog<TVideo_Form>},
         {"ToolButton_Seznamy_SEZNAMClick", &openElementDialog<TSeznamyForm>},
         {"PocitadloClick", &openElementDialog<TPocitadlo_Form>},
-    };
-    for (const auto &[command, opener] : dialogs)
+    });
+}
+
+void registerDialogOpeners(CommandRegistry &registry, std::initializer_list<DialogOpener> openers)
+{
+    for (const auto &[command, opener] : openers)
         registry.add(QString::fromLatin1(command), CommandRegistry::Target::Optional, opener);
 }
