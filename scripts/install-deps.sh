@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   qt6-qpa-plugins qt6-image-formats-plugins
   libqscintilla2-qt6-dev
+  qt6-webengine-dev
   xvfb xauth xdotool imagemagick x11-utils openbox
   fonts-dejavu-core fonts-liberation2
   qt6-translations-l10n breeze-icon-theme-rcc libqt6svg6

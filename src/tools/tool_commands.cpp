@@ -10,6 +10,7 @@
 #include "tools/calculator.h"
 #include "tools/convert_count_form.h"
 #include "tools/galerie_form.h"
+#include "tools/preview_command.h"
 #include "tools/schranka_form.h"
 
 #include <QMessageBox>
@@ -63,4 +64,5 @@ void registerToolCommands(CommandRegistry &registry)
     });
     registry.add(QStringLiteral("VypocetClick"), Target::Optional, &VypocetClick);
     registry.add(QStringLiteral("Editorwebgalerie1Click"), Target::Optional, &Editorwebgalerie1Click);
+    registerPreviewCommand(registry);
 }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "tools/preview_window.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+class QWebEngineView;
+
+// The page preview: a browser view with its address, history, reload and stop buttons, three preset
+// window sizes, and "Aktuální dokument", which shows the active document's unsaved text and then
+// follows it as it is typed and saved.
+class TBrowser_Form : public QDialog, public PreviewWindow
+{
+    Q_OBJECT
+
+public:
+    TBrowser_Form(QWidget *parent, DocumentSource source);
+    ~TBrowser_Form() override;
+
+    QDialog *dialog() override { return this; }
+    void setDocumentAvailable(bool available) override;
+    void activeDocumentChanged() override;
+
+    // Navigates to an address exactly as typed; an empty address shows an empty page.
+    void navigate(const QString &address);
+    // The address "Najít" puts in the edit for a chosen file.
+    static QString fileAddress(const QString &path);
+
+    void ToolButton_NajitClick();
+    void ToolButton_EnterClick();
+    void ToolButton_AktualniClick();
+    void ToolButton_640Click();
+    void ToolButton_800Click();
+    void ToolButton_1024Click();
+
+    // How long typing must pause before the followed document is shown again.
+    static constexpr int kRefreshDelayMs = 400;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QToolButton *toolButton(const char *name, const QString &caption, const QString &hint, const char *icon);
+    void setOuterSize(int width, int height);
+    void updateCommandStates();
+    void showActiveDocument();
+    // Another page is shown: the document's changes no longer pull it back.
+    void stopFollowingDocument();
+
+    DocumentSource m_source;
+    bool m_busy = false;
+    bool m_followsDocument = false;
+    // What "Aktuální dokument" last showed: a pause without a change in the text reloads nothing.
+    std::optional<PreviewDocument> m_shownDocument;
+    QTimer *m_refreshTimer;
+    QWebEngineView *WebBrowser;
+    QToolButton *ToolButton_Stop;
+    QToolButton *ToolButton_Refresh;
+    QToolButton *ToolButton_Najit;
+    QToolButton *ToolButton_Aktualni;
+    QToolButton *ToolButton_Previous;
+    QToolButton *ToolButton_Next;
+    QLabel *Adresa_Label;
+    QLineEdit *Adresa_Edit;
+    QToolButton *ToolButton_Enter;
+    QToolButton *ToolButton_640;
+    QToolButton *ToolButton_800;
+    QToolButton *ToolButton_1024;
+    QStatusBar *StatusBar;
+};

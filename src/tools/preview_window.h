@@ -1,0 +1,40 @@
+#pragma once
+
+// What the program and the preview library share. The preview brings a whole browser engine with
+// it, so it lives in a library of its own that the program loads the first time a preview opens:
+// start-up never pays for the engine.
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// The active document as the preview shows it: its current text, saved or not, and the folder its
+// relative addresses start from.
+struct PreviewDocument
+{
+    QString text;
+    QUrl baseUrl;
+};
+
+class PreviewWindow
+{
+public:
+    using DocumentSource = std::function<std::optional<PreviewDocument>()>;
+
+    virtual ~PreviewWindow() = default;
+    virtual QDialog *dialog() = 0;
+    // Whether there is an active document to show: "Aktuální dokument" is enabled only then.
+    virtual void setDocumentAvailable(bool available) = 0;
+    // The active document may have changed (typed, saved, another one activated): a document that is
+    // being shown is shown again once the changes pause.
+    virtual void activeDocumentChanged() = 0;
+};
+
+// The library's one entry point, looked up by name.
+#define VELINOR_PREVIEW_FACTORY "velinorCreatePreviewWindow"
+using CreatePreviewWindow = PreviewWindow *(*)(QWidget *parent, PreviewWindow::DocumentSource source);
