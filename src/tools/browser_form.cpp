@@ -14,7 +14,15 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <QGuiApplication>
+#include <QOpenGLContext>
+
 #include <unistd.h>
+
+// Qt's own hook for the context every OpenGL context of the program shares with; the engine reads it.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+QT_END_NAMESPACE
 
 namespace {
 
@@ -26,6 +34,35 @@ void allowEngineToStart()
 {
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+// The engine draws its pages with OpenGL contexts shared with one program-wide context, which Qt
+// makes at start-up only when asked before the application exists; without it the engine crashes
+// on a desktop with OpenGL. Asking at start-up would cost every start-up a context and its driver:
+// the first preview makes the context instead, before any view. (The engine still warns on loading
+// that it was not set up before the application.)
+QOpenGLContext *sharedContext = nullptr;
+
+// Before the windowing system goes, at the program's end.
+void releaseSharedContext()
+{
+    if (QOpenGLContext::globalShareContext() == sharedContext)
+        qt_gl_set_global_share_context(nullptr);
+    delete sharedContext;
+    sharedContext = nullptr;
+}
+
+void shareOpenGLContexts()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    sharedContext = new QOpenGLContext;
+    sharedContext->setFormat(QSurfaceFormat::defaultFormat());
+    // Without OpenGL (a headless screen) the context stays invalid, as Qt's own would; the engine
+    // then draws without OpenGL, but it needs a context to ask.
+    sharedContext->create();
+    qt_gl_set_global_share_context(sharedContext);
+    qAddPostRoutine(releaseSharedContext);
 }
 
 } // namespace
@@ -41,12 +78,13 @@ TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *upper = new QToolBar(this);
-    upper->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ToolButton_Stop = toolButton("ToolButton_Stop", QStringLiteral("Stop"), QStringLiteral("Zastavit"), "process-stop");
     ToolButton_Refresh = toolButton("ToolButton_Refresh", QStringLiteral("Refresh"), QStringLiteral("Občerstvit"), "view-refresh");
     ToolButton_Najit = toolButton("ToolButton_Najit", QStringLiteral("Najít"), QStringLiteral("Najít"), "document-open");
     ToolButton_Aktualni = toolButton("ToolButton_Aktualni", QStringLiteral("Aktuální dokument"),
                                      QStringLiteral("Zobrazit aktivní dokument i s neuloženými změnami"), "document-preview");
+    // The upper buttons show only their icons; this one is new to a user who knows the others.
+    ToolButton_Aktualni->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ToolButton_Previous = toolButton("ToolButton_Previous", {}, QStringLiteral("Jít zpět"), "go-previous");
     ToolButton_Next = toolButton("ToolButton_Next", {}, QStringLiteral("Jít vpřed"), "go-next");
     Adresa_Label = new QLabel(QStringLiteral(" Adresa:   "), this);
@@ -147,8 +185,6 @@ QToolButton *TBrowser_Form::toolButton(const char *name, const QString &caption,
     button->setToolTip(hint);
     if (icon)
         button->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
-    if (caption.isEmpty())
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     return button;
 }
 
@@ -263,5 +299,6 @@ void TBrowser_Form::ToolButton_1024Click()
 
 extern "C" Q_DECL_EXPORT PreviewWindow *velinorCreatePreviewWindow(QWidget *parent, PreviewWindow::DocumentSource source)
 {
+    shareOpenGLContexts();
     return new TBrowser_Form(parent, std::move(source));
 }

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -187,6 +188,7 @@ enum class Outcome {
     Clock,     // inserts the current date or time (`expected`: "time", "date", "date time", "time date")
     Help,      // hands the tag help page to the desktop
     Example,   // opens an example page as a new document named `expected`
+    Window,    // opens the window named `expected` beside the documents, not modal
 };
 
 } // namespace
@@ -515,7 +517,7 @@ void TestCommands::everyControl_data()
     button("ToolButton_FastPaste_right", "a<div align = right>\n|\n</div>b");
     button("ToolButton_FastPaste_center", "a<div align = center>\n|\n</div>b");
     button("ToolButton_FastPaste_left", "a<div align = LEFT>\n|\n</div>b");
-    buttonLauncher("ToolButton_FastPaste_browser");
+    row("ToolButton_FastPaste_browser", Place::Button, Outcome::Window, "TBrowser_Form");
 }
 
 void TestCommands::everyControl()
@@ -641,6 +643,20 @@ void TestCommands::everyControl()
         QCOMPARE(mainForm.mdiArea()->subWindowList().size(), 2);
         QVERIFY(mainForm.documents().activeDocument() != child);
         QCOMPARE(mainForm.documents().activeDocument()->windowTitle(), expected);
+        break;
+    }
+    case Outcome::Window: {
+        QVERIFY(action->isEnabled());
+        const auto watcher = ModalSteps::dismissAll();
+        run();
+        QWidget *window = mainForm.findChild<QWidget *>(expected);
+        QVERIFY(window && window->isVisible() && window->isWindow());
+        QVERIFY(!window->isModal());
+        QVERIFY(watcher->seen().isEmpty());
+        QCOMPARE(shown(*editor), QStringLiteral("a|b"));
+        QPointer<QWidget> closed(window);
+        window->close(); // and gone with it
+        QTRY_VERIFY(!closed);
         break;
     }
     }

@@ -145,17 +145,6 @@ QStringList setFields(QWidget *dialog, const FieldValues &values)
     return missing;
 }
 
-// Types the path into the file dialog's name field and confirms it as its Open button does
-// (selectFile leaves a focused name field alone).
-void chooseFile(QFileDialog *dialog, const QString &path)
-{
-    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-        name->setText(path);
-    static_cast<QDialog *>(dialog)->accept(); // QFileDialog validates the choice here
-    if (dialog->isVisible())
-        dismiss(dialog); // not accepted: the test sees the unchanged field
-}
-
 QPushButton *buttonCaptioned(QWidget *dialog, const QString &caption)
 {
     for (QPushButton *button : dialog->findChildren<QPushButton *>())

@@ -13,6 +13,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -51,6 +53,15 @@ void dismiss(QWidget *modal)
         dialog->reject();
     else
         modal->close();
+}
+
+void chooseFile(QFileDialog *dialog, const QString &path)
+{
+    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    static_cast<QDialog *>(dialog)->accept(); // QFileDialog validates the choice here
+    if (dialog->isVisible())
+        dismiss(dialog); // not accepted: the test sees the unchanged field
 }
 
 QString describeModal(QWidget *modal)

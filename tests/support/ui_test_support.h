@@ -21,6 +21,8 @@
 class TChildForm;
 class TMainForm;
 
+class QFileDialog;
+
 namespace testsupport {
 
 // Velinor's program folder pointed at a fresh temporary folder for the length of one test; the
@@ -53,6 +55,10 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 
 // Closes a modal window the way its close box does.
 void dismiss(QWidget *modal);
+
+// Types the path into a file dialog's name field and confirms it as its Open button does
+// (selectFile leaves a focused name field alone); a choice the dialog refuses closes it unanswered.
+void chooseFile(QFileDialog *dialog, const QString &path);
 
 // A modal window as a test compares it: a message box as "icon|text|number of buttons", any other
 // window as its class name.

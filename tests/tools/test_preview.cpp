@@ -41,23 +41,14 @@ private:
 
 namespace {
 
-template <typename T>
-T *child(QWidget *window, const char *name)
-{
-    auto *control = window->findChild<T *>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
-
 QWebEngineView *view(QWidget *form)
 {
-    return child<QWebEngineView>(form, "WebBrowser");
+    return control<QWebEngineView>(form, "WebBrowser");
 }
 
 bool enabled(QWidget *form, const char *name)
 {
-    return child<QToolButton>(form, name)->isEnabled();
+    return control<QToolButton>(form, name)->isEnabled();
 }
 
 // Runs a script in the shown page and returns its result once the engine answers.
@@ -79,7 +70,7 @@ QVariant evaluate(QWidget *form, const QString &script)
 // Types an address and presses Enter in it, then waits for the page.
 void loadAddress(TBrowser_Form &form, const QString &address)
 {
-    auto *edit = child<QLineEdit>(&form, "Adresa_Edit");
+    auto *edit = control<QLineEdit>(&form, "Adresa_Edit");
     QSignalSpy loaded(view(&form), &QWebEngineView::loadFinished);
     edit->setText(address);
     edit->setFocus();
@@ -116,7 +107,7 @@ void TestPreview::opensEmptyWithItsButtonStates()
     QVERIFY(!enabled(&form, "ToolButton_Next"));
     QVERIFY(!enabled(&form, "ToolButton_Aktualni")); // no document to show
     QVERIFY(view(&form)->url().isEmpty());
-    QVERIFY(child<QStatusBar>(&form, "StatusBar")->currentMessage().isEmpty());
+    QVERIFY(control<QStatusBar>(&form, "StatusBar")->currentMessage().isEmpty());
 }
 
 void TestPreview::historyEnablesBackAndForward()
@@ -124,7 +115,7 @@ void TestPreview::historyEnablesBackAndForward()
     TBrowser_Form form(nullptr, {});
     form.show();
     loadAddress(form, QUrl::fromLocalFile(page("first.html")).toString());
-    QCOMPARE(child<QStatusBar>(&form, "StatusBar")->currentMessage(), QStringLiteral("Hotovo"));
+    QCOMPARE(control<QStatusBar>(&form, "StatusBar")->currentMessage(), QStringLiteral("Hotovo"));
     QVERIFY(enabled(&form, "ToolButton_Refresh"));
     QVERIFY(!enabled(&form, "ToolButton_Stop")); // nothing loading
     QVERIFY(!enabled(&form, "ToolButton_Previous"));
@@ -134,7 +125,7 @@ void TestPreview::historyEnablesBackAndForward()
     QVERIFY(!enabled(&form, "ToolButton_Next"));
 
     QSignalSpy loaded(view(&form), &QWebEngineView::loadFinished);
-    child<QToolButton>(&form, "ToolButton_Previous")->click();
+    control<QToolButton>(&form, "ToolButton_Previous")->click();
     QVERIFY(loaded.wait(20000));
     QTRY_VERIFY(enabled(&form, "ToolButton_Next"));
     QTRY_VERIFY(!enabled(&form, "ToolButton_Previous"));
@@ -157,7 +148,7 @@ void TestPreview::presetSizes()
     TBrowser_Form form(nullptr, {});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto *sizeButton = child<QToolButton>(&form, button.toLatin1().constData());
+    auto *sizeButton = control<QToolButton>(&form, button.toLatin1().constData());
     QCOMPARE(sizeButton->text(), QTest::currentDataTag());
     sizeButton->click();
     QTRY_COMPARE(form.frameGeometry().size(), size);
@@ -176,13 +167,13 @@ void TestPreview::findCancelledShowsTheEmptyAddress()
     TBrowser_Form form(nullptr, {});
     form.show();
     loadAddress(form, page("first.html"));
-    child<QLineEdit>(&form, "Adresa_Edit")->clear();
+    control<QLineEdit>(&form, "Adresa_Edit")->clear();
     QSignalSpy loaded(view(&form), &QWebEngineView::loadFinished);
     ModalSteps cancel({[](QWidget *modal) { dismiss(modal); }});
     form.ToolButton_NajitClick();
     QVERIFY(loaded.wait(20000));
     QCOMPARE(view(&form)->url(), QUrl(QStringLiteral("about:blank")));
-    QCOMPARE(child<QLineEdit>(&form, "Adresa_Edit")->text(), QString());
+    QCOMPARE(control<QLineEdit>(&form, "Adresa_Edit")->text(), QString());
     QTRY_VERIFY(enabled(&form, "ToolButton_Previous"));
 }
 
@@ -198,12 +189,11 @@ void TestPreview::findLoadsTheChosenFile()
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         QVERIFY(dialog->nameFilters().contains(QStringLiteral("HTML soubory (*.htm *.html)")));
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides it
+        chooseFile(dialog, path);
     }});
     form.ToolButton_NajitClick();
     QVERIFY(loaded.wait(20000));
-    const QString address = child<QLineEdit>(&form, "Adresa_Edit")->text();
+    const QString address = control<QLineEdit>(&form, "Adresa_Edit")->text();
     QVERIFY2(address.startsWith(QStringLiteral("file://localhost/")) && !address.startsWith(QStringLiteral("file://localhost//")),
              qPrintable(address));
     QCOMPARE(view(&form)->url().path(), path);
@@ -220,7 +210,7 @@ void TestPreview::currentDocumentShowsUnsavedTextAndFollowsIt()
     form.setDocumentAvailable(true);
     QVERIFY(enabled(&form, "ToolButton_Aktualni"));
     QSignalSpy loaded(view(&form), &QWebEngineView::loadFinished);
-    child<QToolButton>(&form, "ToolButton_Aktualni")->click();
+    control<QToolButton>(&form, "ToolButton_Aktualni")->click();
     QVERIFY(loaded.wait(20000));
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("neuloženo"));
     // The relative picture came from the document's folder.
@@ -254,7 +244,7 @@ void TestPreview::commandShowsTheActiveDocument()
     QTRY_VERIFY((form = shared.mainForm().findChild<TBrowser_Form *>()) && form->isVisible());
     QVERIFY(!form->isModal()); // the editor stays usable beside it
     QSignalSpy loaded(view(form), &QWebEngineView::loadFinished);
-    child<QToolButton>(form, "ToolButton_Aktualni")->click();
+    control<QToolButton>(form, "ToolButton_Aktualni")->click();
     QVERIFY(loaded.wait(20000));
     QCOMPARE(evaluate(form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("z editoru"));
 
