@@ -92,6 +92,10 @@ void TChildForm::buildPopupMenu()
         return context;
     });
     builder.fillMenu(m_popup, documentPopupLayout());
+    // "&Smazat" deletes the selection: without one there is nothing for it to do.
+    for (QAction *remove : m_popup->actions())
+        if (remove->objectName() == QLatin1String("Smazat_PopUpMenu"))
+            connect(m_popup, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(m_editor->hasSelection()); });
     if (QMenu *switchMenu = m_popup->findChild<QMenu *>(QStringLiteral("Zmenasyntaxe_PopUpMenu"))) {
         const QList<QAction *> actions = switchMenu->actions();
         for (int i = 0; i < kDocumentLanguageCount && i < actions.size(); ++i)

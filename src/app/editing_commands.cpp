@@ -85,9 +85,12 @@ void registerEditingCommands(CommandRegistry &registry)
     onEditor("VlozitClick", &QsciScintilla::paste);
     registry.add(QStringLiteral("VybratvseClick"), Target::Document,
                  [](const CommandContext &context) { context.document()->selectAll(); });
-    // Delete: the insertion primitive with nothing, which removes the selection.
-    registry.add(QStringLiteral("Smazat_PopUpMenuClick"), Target::Document,
-                 [](const CommandContext &context) { context.document()->insert(QString()); });
+    // Delete: the insertion primitive with nothing, which removes the selection as one undo step.
+    // Without a selection the text, and its modified flag, stay as they are.
+    registry.add(QStringLiteral("Smazat_PopUpMenuClick"), Target::Document, [](const CommandContext &context) {
+        if (context.document()->hasSelection())
+            context.document()->insert(QString());
+    });
 
     registry.add(QStringLiteral("JdiNaRadekClick"), Target::Optional, &JdiNaRadekClick);
     registry.add(QStringLiteral("CislaRadkuClick"), Target::Document, &CislaRadkuClick);

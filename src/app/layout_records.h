@@ -22,6 +22,7 @@ struct MenuEntry
     const char *command = "";
     bool checkable = false;
     bool checked = false;        // initial check mark
+    bool markSetByCommand = false; // the command sets the mark; a click that runs nothing leaves it
     std::vector<MenuEntry> children; // Submenu only
 
     static MenuEntry separator() { MenuEntry e; e.kind = Kind::Separator; e.caption = "-"; return e; }

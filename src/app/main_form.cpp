@@ -58,10 +58,12 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     registerCommands();
     buildLayout();
     FormCreate();
+    qApp->installEventFilter(this); // the hints of dialogs, which are windows of their own
 }
 
 TMainForm::~TMainForm()
 {
+    qApp->removeEventFilter(this);
     // QWidget's destructor deletes the children after this object has stopped being a TMainForm;
     // a signal they send on the way (a dock reporting that it is hidden) must not reach a handler
     // of this window then.
@@ -335,4 +337,13 @@ bool TMainForm::event(QEvent *event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // A status tip travels up to its own window only; this window's own are handled in event().
+    if (event->type() == QEvent::StatusTip && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() != this)
+        m_statusBar->setPanel(VelinorStatusBar::Hint, static_cast<QStatusTipEvent *>(event)->tip(), true);
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -39,6 +39,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Long hints of controls in other windows (dialogs) reach the hint panel too.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -33,6 +33,15 @@ MenuEntry toggle(const char *name, const char *caption, const char *command, boo
     return e;
 }
 
+// A check mark that shows a state of the active document: its command sets it, so that a click
+// with no document open leaves it as it was.
+MenuEntry documentToggle(const char *name, const char *caption, const char *command, bool checked)
+{
+    MenuEntry e = toggle(name, caption, command, checked);
+    e.markSetByCommand = true;
+    return e;
+}
+
 MenuEntry submenu(const char *name, const char *caption, const char *hint,
                   std::vector<MenuEntry> children)
 {
@@ -131,9 +140,9 @@ const std::vector<MenuEntry> &mainMenuLayout()
                 }),
             }),
             separator(),
-            toggle("CislaRadku", "Číslování řádků", "CislaRadkuClick", true),
-            toggle("NetisknutelneZnaky", "Netisknutelné znaky", "NetisknutelneZnakyClick", false),
-            toggle("Pravitko", "P&ravítko", "PravitkoClick", true),
+            documentToggle("CislaRadku", "Číslování řádků", "CislaRadkuClick", true),
+            documentToggle("NetisknutelneZnaky", "Netisknutelné znaky", "NetisknutelneZnakyClick", false),
+            documentToggle("Pravitko", "P&ravítko", "PravitkoClick", true),
             separator(),
         }),
 

@@ -95,6 +95,8 @@ QAction *MainWindowBuilder::makeAction(const MenuEntry &entry)
     applyHint(action, entry.hint);
     action->setCheckable(entry.checkable);
     action->setChecked(entry.checked);
+    if (entry.markSetByCommand) // undo the click's own flip before the command runs
+        QObject::connect(action, &QAction::triggered, action, [action] { action->setChecked(!action->isChecked()); });
     connectCommand(action, entry.command);
     return action;
 }

@@ -10,12 +10,15 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QFileDialog>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <functional>
 
 void setHint(QWidget *control, const QString &hint)
 {
@@ -76,7 +79,17 @@ bool isShortcutChord(const QKeyEvent *key)
     return key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
 }
 
-// Drops typed characters that a rule refuses (the digit filter is one such rule).
+// The characters of `text` that `accepts` lets through.
+QString acceptedPart(const QString &text, const std::function<bool(QChar)> &accepts)
+{
+    QString kept;
+    for (const QChar c : text)
+        if (accepts(c))
+            kept += c;
+    return kept;
+}
+
+// Drops typed and composed characters that a rule refuses, without a message.
 class KeyFilter : public QObject
 {
 public:
@@ -88,7 +101,18 @@ protected:
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
             if (!isShortcutChord(key) && !key->text().isEmpty() && !m_accepts(key->text().at(0)))
-                return true; // dropped without a message
+                return true;
+        } else if (event->type() == QEvent::InputMethod) {
+            const auto *input = static_cast<QInputMethodEvent *>(event);
+            const QString kept = acceptedPart(input->commitString(), m_accepts);
+            if (kept != input->commitString()) {
+                // Letters made with a dead key, the compose key or an input method arrive here
+                // rather than as key presses.
+                QInputMethodEvent filtered(input->preeditString(), input->attributes());
+                filtered.setCommitString(kept, input->replacementStart(), input->replacementLength());
+                QCoreApplication::sendEvent(watched, &filtered);
+                return true;
+            }
         }
         return QObject::eventFilter(watched, event);
     }
@@ -223,6 +247,34 @@ void SpinField::keyPressEvent(QKeyEvent *event)
         }
     }
     QAbstractSpinBox::keyPressEvent(event);
+}
+
+bool SpinField::event(QEvent *event)
+{
+    // The spin box hands composed text straight to its line edit, past inputMethodEvent.
+    if (event->type() == QEvent::InputMethod)
+        return filterComposedText(static_cast<QInputMethodEvent *>(event));
+    return QAbstractSpinBox::event(event);
+}
+
+bool SpinField::filterComposedText(QInputMethodEvent *event)
+{
+    bool beep = false;
+    const QChar separator = QLocale().decimalPoint().at(0);
+    const QString kept = acceptedPart(event->commitString(), [&](QChar typed) {
+        const KeyVerdict verdict = spinKeyVerdict(typed, m_filter, separator);
+        beep = beep || verdict == KeyVerdict::DropWithBeep;
+        return verdict == KeyVerdict::Accept;
+    });
+    if (beep)
+        QApplication::beep();
+    if (kept == event->commitString())
+        return QAbstractSpinBox::event(event);
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QAbstractSpinBox::event(&filtered);
+    event->accept();
+    return true;
 }
 
 void SpinField::focusOutEvent(QFocusEvent *event)

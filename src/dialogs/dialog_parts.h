@@ -110,10 +110,12 @@ protected:
     QValidator::State validate(QString &input, int &pos) const override;
     void fixup(QString &input) const override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool filterComposedText(QInputMethodEvent *event); // drops what the key filter would drop
     void tickCompanion();
     void changed();
 

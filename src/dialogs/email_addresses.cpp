@@ -23,8 +23,10 @@ QStringList rememberedEmailAddresses()
 
 void rememberEmailAddress(const QString &address)
 {
-    if (!IniFile::canHoldKey(address))
+    // Spaces around an address are not part of it (an INI key could not keep them anyway).
+    const QString key = address.trimmed();
+    if (key.isEmpty() || !IniFile::canHoldKey(key))
         return;
     ProgramFolder::ensureFolder(ProgramFile::SetupFolder); // a failure shows as "Unable to write to"
-    IniFile(emailIniPath()).writeString(kSection, address, address);
+    IniFile(emailIniPath()).writeString(kSection, key, key);
 }

@@ -11,6 +11,7 @@
 // folder cannot be made or the file is absent.
 QStringList rememberedEmailAddresses();
 
-// Adds an address at the end of the list unless it is there already (in any case). An address that
+// Adds an address, without the spaces around it, at the end of the list unless it is there
+// already (in any case); an empty address is not remembered. An address that
 // the file could not give back as written (see IniFile::canHoldKey) is not remembered. Raises "Unable to write to %s" when the file cannot be written.
 void rememberEmailAddress(const QString &address);

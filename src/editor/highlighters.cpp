@@ -167,12 +167,11 @@ void applyHighlighterFont(QsciLexer *lexer, Highlighter highlighter, const QFont
 void setHtmlTokenColours(QsciLexer *htmlLexer, HtmlTokenClass tokenClass,
                          const std::optional<Rgb> &background, const std::optional<Rgb> &foreground)
 {
+    // "None" shows the editor's own colours (the lexer's overall default, black on white), not the
+    // colour the lexer would give this style by itself.
     for (int style : htmlStyles(tokenClass)) {
-        htmlLexer->setPaper(background ? toQColor(*background)
-                                       : htmlLexer->defaultPaper(style),
-                            style);
-        htmlLexer->setColor(foreground ? toQColor(*foreground)
-                                       : htmlLexer->defaultColor(style),
+        htmlLexer->setPaper(background ? toQColor(*background) : htmlLexer->defaultPaper(), style);
+        htmlLexer->setColor(foreground ? toQColor(*foreground) : htmlLexer->defaultColor(),
                             style);
     }
 }

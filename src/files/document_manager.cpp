@@ -41,6 +41,21 @@ void keepInsideArea(QWidget *window, const QRect &area)
     window->move(frame.topLeft());
 }
 
+// Runs a file dialog from `start` with the document filters, `filter` chosen; the filter shown
+// when the dialog closes is kept in `filter` even when it was cancelled. Empty when cancelled.
+QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &start, QString *filter)
+{
+    QFileDialog dialog(parent, QString(), start, fileFilters(FileFilters::Documents));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!filter->isEmpty())
+        dialog.selectNameFilter(*filter);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    *filter = dialog.selectedNameFilter();
+    return accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 } // namespace
 
 DocumentManager::DocumentManager(QMdiArea *area, const CommandRegistry &commands, ShortcutSource menuShortcuts,
@@ -273,26 +288,17 @@ bool DocumentManager::closeAll()
 
 QString DocumentManager::askOpenPath()
 {
-    QString filter = m_lastOpenFilter;
-    const QString path = QFileDialog::getOpenFileName(m_dialogParent, QString(), m_lastOpenPath,
-                                                      fileFilters(FileFilters::Documents), &filter);
-    if (!path.isEmpty()) {
+    const QString path = runFileDialog(m_dialogParent, QFileDialog::AcceptOpen, m_lastOpenPath, &m_lastOpenFilter);
+    if (!path.isEmpty())
         m_lastOpenPath = path;
-        m_lastOpenFilter = filter;
-    }
     return path;
 }
 
 QString DocumentManager::askSavePath(const QString &suggestedName)
 {
-    QString filter = m_lastSaveFilter;
     const QString start = suggestedName.isEmpty() ? m_lastSavePath : suggestedName;
-    const QString path = QFileDialog::getSaveFileName(m_dialogParent, QString(), start,
-                                                      fileFilters(FileFilters::Documents), &filter,
-                                                      QFileDialog::DontConfirmOverwrite);
-    if (!path.isEmpty()) {
+    const QString path = runFileDialog(m_dialogParent, QFileDialog::AcceptSave, start, &m_lastSaveFilter);
+    if (!path.isEmpty())
         m_lastSavePath = path;
-        m_lastSaveFilter = filter;
-    }
     return path;
 }

@@ -3,6 +3,7 @@
 #include "app/completion_popup.h"
 #include "app/hint_text.h"
 #include "app/main_form.h"
+#include "dialogs/dialog_parts.h"
 #include "files/document_manager.h"
 #include "app/palette_control.h"
 #include "app/ruler.h"
@@ -21,6 +22,8 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
+#include <QEnterEvent>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -76,6 +79,8 @@ private slots:
     void insertKeyTwice();
     void statusBarMouse_data();
     void statusBarMouse();
+    void dialogHintsReachTheHintPanel();
+    void popupDeleteRemovesTheSelection();
     void languageSwitch_data();
     void languageSwitch();
     void closeCheck_data();
@@ -450,6 +455,56 @@ void TestApp::statusBarMouse()
 }
 
 // ---- document window ----------------------------------------------------------------------------
+
+// A dialog is a window of its own, yet the long hint of its controls shows in the hint panel as
+// the main window's do, and leaving the control clears it.
+void TestApp::dialogHintsReachTheHintPanel()
+{
+    ScratchProgramFolder folder;
+    TMainForm mainForm;
+    QVERIFY(showMainForm(mainForm));
+    QDialog dialog(&mainForm);
+    auto *field = new QLineEdit(&dialog);
+    setHint(field, QString::fromUtf8("Adresa|Adresa, na kterou odkaz vede"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QEnterEvent enter(QPointF(2, 2), field->mapToGlobal(QPointF(2, 2)), field->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(field, &enter);
+    QCOMPARE(panel(mainForm, VelinorStatusBar::Hint), QString::fromUtf8("Adresa, na kterou odkaz vede"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(field, &leave);
+    QVERIFY(panel(mainForm, VelinorStatusBar::Hint).isEmpty());
+}
+
+// "&Smazat" in the document's pop-up menu: offered with a selection, which it deletes as one undo
+// step; without a selection it is disabled.
+void TestApp::popupDeleteRemovesTheSelection()
+{
+    ScratchProgramFolder folder;
+    TMainForm mainForm;
+    QVERIFY(showMainForm(mainForm));
+    TChildForm *child = mainForm.documents().createDocument();
+    SyntaxEdit *editor = child->editor();
+    editor->setText(QStringLiteral("ab cd\r\n"));
+    QMenu *popup = child->popupMenu();
+    QAction *remove = nullptr;
+    for (QAction *action : popup->actions())
+        remove = action->objectName() == QLatin1String("Smazat_PopUpMenu") ? action : remove;
+    QVERIFY(remove);
+
+    emit popup->aboutToShow();
+    QVERIFY(!remove->isEnabled());
+    editor->select({1, 3}, {1, 6});
+    emit popup->aboutToShow();
+    QVERIFY(remove->isEnabled());
+    remove->trigger();
+    QCOMPARE(editor->lines(), QStringList{"ab"}); // the space left at the end goes too
+    QVERIFY(!editor->hasSelection());
+    QVERIFY(editor->isModified());
+    editor->undo();
+    QCOMPARE(editor->lines(), QStringList{"ab cd"});
+}
 
 void TestApp::languageSwitch_data()
 {
@@ -892,6 +947,9 @@ void TestApp::viewSettingsAppliedWhenShown()
     QVERIFY(showMainForm(mainForm));
     for (const char *name : {"Pravitko", "NetisknutelneZnaky", "CislaRadku"})
         QVERIFY2(!mainForm.action(QString::fromLatin1(name))->isChecked(), name);
+    // With no document open a click changes nothing, the check mark included.
+    mainForm.action(item)->trigger();
+    QVERIFY(!mainForm.action(item)->isChecked());
 
     TChildForm *child = mainForm.documents().createDocument();
     auto isOn = [child](int which) {
@@ -941,6 +999,11 @@ void TestApp::htmlColoursFromDefaultSettings()
     QCOMPARE(html->color(10), QColor(0x00, 0xFF, 0x00));
     QCOMPARE(html->color(6), QColor(0x00, 0x80, 0xFF));
     QCOMPARE(html->paper(15), QColor(0xFF, 0xFF, 0x00));
+    // Comments and attribute names are "none": the editor's black on white, not the highlighter's own.
+    for (int style : {3, 9}) {
+        QCOMPARE(html->color(style), QColor(Qt::black));
+        QCOMPARE(html->paper(style), QColor(Qt::white));
+    }
 }
 
 QTEST_MAIN(TestApp)

@@ -41,6 +41,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -570,6 +571,13 @@ void TestDialogs::digitFilter()
     QCOMPARE(edit->text(), QStringLiteral("123"));
     QTest::keyClick(edit, Qt::Key_Backspace); // control keys pass
     QCOMPARE(edit->text(), QStringLiteral("12"));
+    // Letters composed with a dead key, the compose key or an input method are filtered too.
+    for (const char *committed : {"š", "é4"}) {
+        QInputMethodEvent composed;
+        composed.setCommitString(u8(committed));
+        QApplication::sendEvent(edit, &composed);
+    }
+    QCOMPARE(edit->text(), QStringLiteral("124"));
 
     // Pasting is not filtered.
     QApplication::clipboard()->setText(QStringLiteral("12a"));
@@ -709,6 +717,13 @@ void TestDialogs::spinFieldWidget()
     QCOMPARE(numeric->value(), QStringLiteral("-7"));
     QTest::keyClick(numeric, Qt::Key_Down);
     QCOMPARE(numeric->value(), QStringLiteral("-8"));
+    for (SpinField *field : {bounded, numeric}) { // composed letters are dropped as typed ones are
+        QInputMethodEvent composed;
+        composed.setCommitString(u8("ř1"));
+        QApplication::sendEvent(field, &composed);
+    }
+    QCOMPARE(numeric->value(), QStringLiteral("-81"));
+    QCOMPARE(bounded->value(), QStringLiteral("91"));
 
     const QChar separator = QLocale().decimalPoint().at(0);
     QCOMPARE(spinKeyVerdict(separator, SpinFilter::Numeric, separator), KeyVerdict::Accept);
@@ -1161,7 +1176,10 @@ void TestDialogs::emailAddressList()
     rememberEmailAddress("a=b@example.cz"); // would read back as another address
     rememberEmailAddress(QString::fromUtf16(u"a\0b@example.cz", 14)); // a NUL would end the line
     rememberEmailAddress(QString());
-    QCOMPARE(rememberedEmailAddresses(), (QStringList{"eva@example.cz", "jan@example.cz"}));
+    rememberEmailAddress("   ");
+    rememberEmailAddress(" jan@example.cz "); // known already once trimmed
+    rememberEmailAddress("  ota@example.cz\t");
+    QCOMPARE(rememberedEmailAddresses(), (QStringList{"eva@example.cz", "jan@example.cz", "ota@example.cz"}));
     const QByteArray file = readFile(folder.filePath("setup/email.ini"));
     QCOMPARE(file.count("eva@example.cz="), 1);
     QVERIFY(file.startsWith("[E_mail]\r\n"));
@@ -1174,18 +1192,19 @@ void TestDialogs::emailAddressList()
     QStringList offered;
     for (int i = 0; i < combo->count(); ++i)
         offered << combo->itemText(i);
-    QCOMPARE(offered, (QStringList{"eva@example.cz", "jan@example.cz"}));
+    QCOMPARE(offered, (QStringList{"eva@example.cz", "jan@example.cz", "ota@example.cz"}));
     QCOMPARE(combo->currentText(), QString());
     combo->setCurrentIndex(1);
     insertButton(&dialog)->click();
     QCOMPARE(document.lines(), QStringList{u8(R"(<a href="mailto:jan@example.cz"></a>)")});
-    QCOMPARE(rememberedEmailAddresses(), (QStringList{"eva@example.cz", "jan@example.cz"}));
+    QCOMPARE(rememberedEmailAddresses(), (QStringList{"eva@example.cz", "jan@example.cz", "ota@example.cz"}));
 
     // A new address goes to the end of the list.
     TEMail_Form second(nullptr, [&document]() -> TextDocument * { return &document; });
     setFields(&second, {{"EMail_ComboBox", "petr@example.cz"}});
     insertButton(&second)->click();
-    QCOMPARE(rememberedEmailAddresses(), (QStringList{"eva@example.cz", "jan@example.cz", "petr@example.cz"}));
+    QCOMPARE(rememberedEmailAddresses(),
+             (QStringList{"eva@example.cz", "jan@example.cz", "ota@example.cz", "petr@example.cz"}));
 }
 
 void TestDialogs::emailWriteFailure()

@@ -293,14 +293,16 @@ void TestEditor::editorHighlighters()
     }
     QCOMPARE(QString::fromLatin1(editor.highlighterLexer(Highlighter::Php)->lexer()), QStringLiteral("phpscript"));
 
-    // A colour of its own, then "none" gives the highlighter's colour back.
+    // A colour of its own, then "none" lets the editor's black on white show, not the colour the
+    // highlighter would give tags by itself (navy).
     QsciLexer *html = editor.highlighterLexer(Highlighter::Html);
     editor.setHtmlTokenColours(HtmlTokenClass::Key, Rgb{0xFF, 0, 0}, Rgb{0x80, 0, 0xFF});
     QCOMPARE(html->color(QsciLexerHTML::Tag), QColor(0x80, 0, 0xFF));
     QCOMPARE(html->paper(QsciLexerHTML::Tag), QColor(0xFF, 0, 0));
     editor.setHtmlTokenColours(HtmlTokenClass::Key, std::nullopt, std::nullopt);
-    QCOMPARE(html->color(QsciLexerHTML::Tag), html->defaultColor(QsciLexerHTML::Tag));
-    QCOMPARE(html->paper(QsciLexerHTML::Tag), html->defaultPaper(QsciLexerHTML::Tag));
+    QCOMPARE(html->color(QsciLexerHTML::Tag), QColor(Qt::black));
+    QCOMPARE(html->paper(QsciLexerHTML::Tag), QColor(Qt::white));
+    QVERIFY(html->defaultColor(QsciLexerHTML::Tag) != QColor(Qt::black));
     editor.setHtmlTokenColours(HtmlTokenClass::Value, std::nullopt, Rgb{0, 0x80, 0xFF});
     QCOMPARE(html->color(QsciLexerHTML::HTMLDoubleQuotedString), QColor(0, 0x80, 0xFF));
 }

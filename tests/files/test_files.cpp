@@ -96,6 +96,8 @@ private slots:
     void filePanelOpensOneWindowPerRule();
     void newThenSaveWritesTheTemplate();
     void saveAsWritesExactlyThePathTyped();
+    void fileDialogsKeepTheFilterWhenCancelled_data();
+    void fileDialogsKeepTheFilterWhenCancelled();
     void saveWritesAnOpenedFileBack();
     void counterIsSharedByAllNewDocuments();
     void newWindowsStayInsideTheFrame();
@@ -235,6 +237,41 @@ void TestFiles::saveAsWritesExactlyThePathTyped()
     QVERIFY(readFile(target).startsWith("<!DOCTYPE HTML PUBLIC"));
     QCOMPARE(QDir(f.folder.path()).entryList(QStringList{QStringLiteral("x*")}, QDir::Files), QStringList{"x"});
     QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy1.html"));
+}
+
+void TestFiles::fileDialogsKeepTheFilterWhenCancelled_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("open") << "OtevritClick";
+    QTest::newRow("save as") << "Ulozit_jakoClick";
+}
+
+// A filter chosen in a dialog that was then cancelled is the one the next dialog starts with.
+void TestFiles::fileDialogsKeepTheFilterWhenCancelled()
+{
+    QFETCH(QString, command);
+    Fixture f;
+    const QString css = QStringLiteral("CSS files (*.css)");
+    QString first;
+    QString second;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog) {
+            first = dialog->selectedNameFilter();
+            dialog->selectNameFilter(css);
+        }
+        modal->close();
+    });
+    f.mainForm->commands().run(command);
+    onNextModal([&](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal))
+            second = dialog->selectedNameFilter();
+        modal->close();
+    });
+    f.mainForm->commands().run(command);
+    QCOMPARE(first, QStringLiteral("HTML Dokument (*.html *.htm *.shtml *.hhc)"));
+    QCOMPARE(second, css);
+    QCOMPARE(f.windows(), 1); // nothing opened, nothing saved
 }
 
 void TestFiles::saveWritesAnOpenedFileBack()
