@@ -289,9 +289,9 @@ void TMainForm::applyPanelSettings()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // The close check of every document window; a window that stays open stops the exit.
-    m_mdiArea->closeAllSubWindows();
-    if (!m_mdiArea->subWindowList().isEmpty()) {
+    // The close check of every document window; the first window the user keeps stops the exit
+    // and nothing more is asked.
+    if (!documents().closeAllForExit()) {
         event->ignore();
         return;
     }

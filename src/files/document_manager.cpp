@@ -27,6 +27,9 @@ TChildForm *documentIn(QMdiSubWindow *window)
     return window ? qobject_cast<TChildForm *>(window->widget()) : nullptr;
 }
 
+// The question of a window's own close check, of "Z&avřít" and of closing the main window.
+const QString kSaveQuestion = QStringLiteral("Uložit změny provedené v souboru?");
+
 // The frame's placement puts a new window where it overlaps the others least, which can be partly
 // outside the area: move it back in, to the top-left corner when it is larger than the area.
 void keepInsideArea(QWidget *window, const QRect &area)
@@ -97,7 +100,7 @@ TChildForm *DocumentManager::createDocument()
 {
     auto *document = new TChildForm(m_commands, m_menuShortcuts ? m_menuShortcuts() : QList<QKeySequence>());
     document->setCloseCheck([this, document] {
-        return confirmClose(document, QStringLiteral("Uložit změny provedené v souboru?"));
+        return confirmClose(document, kSaveQuestion);
     });
     connect(document, &TChildForm::statusChanged, this, [this, document] { emit documentStatusChanged(document); });
     connect(document->editor(), &SyntaxEdit::textEdited, this, [this, document] { emit documentEdited(document); });
@@ -264,24 +267,34 @@ bool DocumentManager::confirmClose(TChildForm *document, const QString &question
 
 bool DocumentManager::close(TChildForm *document)
 {
-    if (!confirmClose(document, QStringLiteral("Uložit změny provedené v souboru?")))
+    if (!confirmClose(document, kSaveQuestion))
         return false;
     if (QMdiSubWindow *window = frameOf(document))
         window->close();
     return true;
 }
 
-bool DocumentManager::closeAll()
+bool DocumentManager::closeInOrder(const std::function<QString(const TChildForm *)> &questionFor)
 {
     for (TChildForm *document : documents()) {
-        const QString question =
-            QStringLiteral("Chcete uložit změny provedené v souboru\n%1?").arg(document->windowTitle());
-        if (!confirmClose(document, question))
+        if (!confirmClose(document, questionFor(document)))
             return false;
         if (QMdiSubWindow *window = frameOf(document))
             window->close();
     }
     return m_area->subWindowList().isEmpty();
+}
+
+bool DocumentManager::closeAll()
+{
+    return closeInOrder([](const TChildForm *document) {
+        return QStringLiteral("Chcete uložit změny provedené v souboru\n%1?").arg(document->windowTitle());
+    });
+}
+
+bool DocumentManager::closeAllForExit()
+{
+    return closeInOrder([](const TChildForm *) { return kSaveQuestion; });
 }
 
 // ---- file dialogs -----------------------------------------------------------------------------

@@ -69,6 +69,9 @@ public:
     // "Z&avřít" and "Zavřít vš&e"; false when a window stayed open.
     bool close(TChildForm *document);
     bool closeAll();
+    // Closing the main window: every window's own close check. Like "Zavřít vš&e" it stops at the
+    // first window the user keeps, so nothing more is asked; false then.
+    bool closeAllForExit();
 
     // The file dialogs, each starting from the name and filter it last took; empty when cancelled.
     QString askOpenPath();
@@ -94,6 +97,9 @@ private:
     void reportSavedAsUtf8(const QString &path);
     // An opened file held NUL bytes: saving it would write line breaks in their place.
     void warnAboutNulBytes(const QString &caption);
+    // Closes the windows in the frame's order, asking each modified one `questionFor` it; false at
+    // the first window the user keeps.
+    bool closeInOrder(const std::function<QString(const TChildForm *)> &questionFor);
 
     QMdiArea *m_area;
     const CommandRegistry &m_commands;

@@ -112,6 +112,8 @@ private slots:
     void openedDocumentsUndoAndAsk();
     void dismissedQuestionKeepsTheText_data();
     void dismissedQuestionKeepsTheText();
+    void exitStopsAtTheFirstKeptDocument_data();
+    void exitStopsAtTheFirstKeptDocument();
     void encodedFilesSurviveSave_data();
     void encodedFilesSurviveSave();
     void printWritesAPage();
@@ -589,6 +591,89 @@ void TestFiles::dismissedQuestionKeepsTheText()
     QCOMPARE(f.windows(), 1);
     QCOMPARE(f.mainForm->documents().activeEditor()->text(), kept);
     QVERIFY(f.mainForm->documents().activeEditor()->isModified());
+}
+
+// Exit by "Kone&c" or by the main window's close box, with two modified documents: once the user
+// keeps the first (Escape at the question, or Yes and then a cancelled save dialog) the exit stops
+// and the second is not asked about. Answering No to both then ends the program.
+void TestFiles::exitStopsAtTheFirstKeptDocument_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<bool>("escape"); // otherwise Yes, then the save dialog cancelled
+    QTest::addColumn<QString>("question");
+    const QString naming = QString::fromUtf8("Chcete uložit změny provedené v souboru\nNovy1.html?");
+    const QString plain = QString::fromUtf8("Uložit změny provedené v souboru?");
+    QTest::newRow("Konec, Escape") << false << true << naming;
+    QTest::newRow("Konec, save dialog cancelled") << false << false << naming;
+    QTest::newRow("close box, Escape") << true << true << plain;
+    QTest::newRow("close box, save dialog cancelled") << true << false << plain;
+}
+
+void TestFiles::exitStopsAtTheFirstKeptDocument()
+{
+    QFETCH(bool, closeBox);
+    QFETCH(bool, escape);
+    QFETCH(QString, question);
+    Fixture f;
+    f.documents().activeEditor()->insert(QStringLiteral("first"));
+    f.files->NewClick();
+    f.documents().activeEditor()->insert(QStringLiteral("second"));
+    auto exit = [&] {
+        if (closeBox)
+            f.mainForm->close();
+        else
+            f.run("KonecClick");
+    };
+    auto questionText = [](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        return box ? box->text() : QString::fromLatin1(modal->metaObject()->className());
+    };
+
+    QStringList asked;
+    {
+        std::vector<ModalSteps::Step> keep;
+        if (escape) {
+            keep = {[&](QWidget *modal) {
+                asked << questionText(modal);
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }};
+        } else {
+            keep = {[&](QWidget *modal) {
+                        asked << questionText(modal);
+                        if (auto *box = qobject_cast<QMessageBox *>(modal))
+                            box->button(QMessageBox::Yes)->click();
+                    },
+                    [&](QWidget *modal) {
+                        asked << questionText(modal);
+                        dismiss(modal);
+                    }};
+        }
+        ModalSteps steps(keep, ModalSteps::Others::Dismiss);
+        exit();
+        QCOMPARE(steps.remaining(), 0);
+        QCOMPARE(steps.unexpected(), 0);
+    }
+    QCOMPARE(asked, escape ? QStringList{question} : (QStringList{question, QStringLiteral("QFileDialog")}));
+    QVERIFY(f.mainForm->isVisible());
+    QCOMPARE(f.windows(), 2);
+    for (TChildForm *document : f.documents().documents())
+        QVERIFY(document->editor()->isModified());
+
+    asked.clear();
+    auto no = [&](QWidget *modal) {
+        asked << questionText(modal);
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            box->button(QMessageBox::No)->click();
+    };
+    {
+        ModalSteps steps({no, no}, ModalSteps::Others::Dismiss);
+        exit();
+        QCOMPARE(steps.unexpected(), 0);
+    }
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked.first(), question);
+    QCOMPARE(f.windows(), 0);
+    QVERIFY(!f.mainForm->isVisible());
 }
 
 // A file opened and saved untouched, by "&Uložit" and by "Uložit vše", comes back byte for byte; a
