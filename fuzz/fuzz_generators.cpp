@@ -178,11 +178,10 @@ const Generator kGenerators[] = {
      }},
     {"font", [](Fields &f) -> std::optional<Edit> {
          FontFields x;
-         FontStyles s;
          f.texts(x.face, x.size, x.title);
-         f.flags(x.colourShown, s.strikeOut, s.underline, s.italic, s.bold);
+         f.flags(x.colourShown, x.strikeOut, x.underline, x.italic, x.bold);
          f.bytes(x.colour.red, x.colour.green, x.colour.blue);
-         return fontEdit(x, s);
+         return fontEdit(x);
      }},
     {"base font", [](Fields &f) -> std::optional<Edit> {
          FontFields x;

@@ -26,13 +26,13 @@ Edit baseFontEdit(const FontFields &f)
     return Edit().insert(start + kFontEnd).left(int(kFontEnd.size()));
 }
 
-Edit fontEdit(const FontFields &fields, const FontStyles &styles)
+Edit fontEdit(const FontFields &fields)
 {
     // The same operations as the palette's strike-through and the menu's underline, italic, bold.
     Edit edit;
-    addStylePair(edit, styles.strikeOut, "ToolButton_Text_SClick");
-    addStylePair(edit, styles.underline, "PodtrzenyClick");
-    addStylePair(edit, styles.italic, "KurzivaClick");
-    addStylePair(edit, styles.bold, "TucnyClick");
+    addStylePair(edit, fields.strikeOut, "ToolButton_Text_SClick");
+    addStylePair(edit, fields.underline, "PodtrzenyClick");
+    addStylePair(edit, fields.italic, "KurzivaClick");
+    addStylePair(edit, fields.bold, "TucnyClick");
     return edit.append(baseFontEdit(fields));
 }

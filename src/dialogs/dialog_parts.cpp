@@ -10,10 +10,12 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -134,6 +136,12 @@ void installDigitFilter(QLineEdit *edit, FilterSpace space)
         installKeyFilter(edit, [](QChar typed) { return digitFilterAccepts(typed, FilterSpace::Accepted); });
     else
         installKeyFilter(edit, [](QChar typed) { return digitFilterAccepts(typed); });
+}
+
+void installDigitFilter(QComboBox *combo)
+{
+    installDigitFilter(combo->lineEdit());
+    combo->installEventFilter(new KeyFilter(combo, [](QChar typed) { return digitFilterAccepts(typed); }));
 }
 
 // ---- up-down ------------------------------------------------------------------------------------
@@ -304,6 +312,7 @@ ColourSample::ColourSample(QWidget *parent) : QFrame(parent)
 {
     setFrameShape(QFrame::Box);
     setFixedSize(32, 20);
+    setBackgroundRole(QPalette::Window); // inside a button too, where the role would be the button's
     setAutoFillBackground(true);
     setColour(Rgb{});
 }
@@ -357,6 +366,87 @@ void ColourButton::chooseColour()
     const Rgb colour = rgbOf(chosen);
     m_sample->setColour(colour);
     emit colourChosen(colour);
+}
+
+// ---- click area and colour panel ---------------------------------------------------------------
+
+ClickArea::ClickArea(QWidget *over) : QWidget(over)
+{
+    setGeometry(over->rect());
+    setCursor(Qt::PointingHandCursor);
+    over->installEventFilter(this); // keeps lying exactly over it
+}
+
+void ClickArea::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (rect().contains(event->pos()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool ClickArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+namespace {
+
+// The panel's cells, row by row: the named colours with silver before gray.
+const char *const kPanelColours[] = {"Black", "Maroon", "Green", "Olive", "Navy",   "Purple",  "Teal", "Silver",
+                                     "Gray",  "Red",    "Lime",  "Yellow", "Blue", "Fuchsia", "Aqua", "White"};
+
+// A cell: a button showing the shared swatch, so it takes the focus and Space like any button.
+QToolButton *colourCell(QWidget *parent, int index, const Rgb &colour)
+{
+    auto *cell = new QToolButton(parent);
+    cell->setObjectName(QStringLiteral("ColorGrid_%1").arg(index));
+    cell->setFixedSize(18, 18);
+    auto *sample = new ColourSample(cell);
+    sample->setFixedSize(12, 12);
+    sample->move(3, 3);
+    sample->setColour(colour);
+    sample->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return cell;
+}
+
+} // namespace
+
+ColourPanel::ColourPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Color_Panel"));
+    setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QWidget(this);
+    grid->setObjectName(QStringLiteral("ColorGrid"));
+    auto *cells = new QGridLayout(grid);
+    cells->setSpacing(1);
+    cells->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 16; ++i) {
+        const Rgb colour = namedColour(QLatin1String(kPanelColours[i]));
+        QToolButton *cell = colourCell(grid, i, colour);
+        connect(cell, &QToolButton::clicked, this, [this, colour] {
+            hide();
+            emit cellChosen(colour);
+        });
+        cells->addWidget(cell, i / 4, i % 4);
+    }
+    QPushButton *next = dialogButton(this, "NextColor_Button", QString::fromUtf8("Další ..."));
+    connect(next, &QPushButton::clicked, this, &ColourPanel::chooseInDialog);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(grid, 0, Qt::AlignLeft);
+    layout->addWidget(next);
+    hide();
+}
+
+void ColourPanel::chooseInDialog()
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(m_lastDialogColour), window());
+    hide();
+    if (chosen.isValid()) {
+        m_lastDialogColour = rgbOf(chosen);
+        emit dialogColourChosen(m_lastDialogColour);
+    }
 }
 
 // ---- browse button ------------------------------------------------------------------------------

@@ -41,6 +41,10 @@ NumberEdit numberEdit(QWidget *parent, const char *editName, const char *upDownN
 // digits and control characters are dropped while the field has the focus. Pasting is not filtered.
 void installDigitFilter(QLineEdit *edit, FilterSpace space = FilterSpace::Dropped);
 
+// The digit filter on an editable combo box. Typing reaches the box first, which hands the keys to
+// its edit directly, past the edit's own filters: the box is filtered too.
+void installDigitFilter(QComboBox *combo);
+
 // The same with another rule for the typed characters.
 using CharacterRule = bool (*)(QChar typed);
 void installKeyFilter(QLineEdit *edit, CharacterRule accepts);
@@ -165,6 +169,43 @@ private:
     void chooseColour();
 
     ColourSample *m_sample;
+};
+
+// A transparent area lying over a control (the font dialogs' swatch) that takes its clicks.
+class ClickArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ClickArea(QWidget *over);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// The colour panel of the font dialogs: the sixteen named colours as swatches in four rows of four
+// (ColorGrid_0 to ColorGrid_15) and "Další ...", the colour dialog starting from the colour last
+// confirmed in it (black at first), not from the swatch. Taking a colour or leaving the colour
+// dialog hides the panel.
+class ColourPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit ColourPanel(QWidget *parent = nullptr);
+
+signals:
+    void cellChosen(const Rgb &colour);
+    void dialogColourChosen(const Rgb &colour);
+
+private:
+    void chooseInDialog();
+
+    Rgb m_lastDialogColour{0, 0, 0};
 };
 
 // A browse button: the platform's file-open dialog with the given filter (Qt form, "Name (*.x)"

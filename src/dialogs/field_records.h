@@ -7,7 +7,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
+
+class QWidget;
 
 // Element dialogs declared as data: one record per field, bound to its member of the dialog's
 // fields struct. The builder (record_dialog.h) makes the widgets, lays them out, applies the
@@ -22,6 +25,7 @@ enum class FieldKind {
     Check,  // a check box with its caption
     Radios, // radio buttons standing for an enum's values
     Colour, // a colour sample with its button "..."
+    ColourPanel, // a colour sample whose click area opens the colour panel below it
 };
 
 // When a value field ticks its companion box (a box without caption beside it).
@@ -30,6 +34,10 @@ enum class CompanionTicks {
     OnChangeOrClick, // a typed or stepped change, or a click into the field
     OnClick,         // a click into the field (for a colour: pressing its button, even if cancelled)
 };
+
+// What a button beside a field does: offers the field's text in a dialog of its own and gives the
+// new text, or nothing when the user leaves it.
+using ValueChooser = std::function<std::optional<QString>(QWidget *dialog, const QString &current)>;
 
 struct RadioChoice
 {
@@ -50,6 +58,7 @@ struct FieldShape
     bool digitFilter = false;         // combo box or spin field with the digit filter
     SpinRange range;                  // spin field
     const char *companionName = nullptr;
+    QString companionCaption;         // not shown: the companion box's accessible name
     CompanionTicks ticks = CompanionTicks::Never;
     QString suffix;                   // text after the control ("ms", "+ALT")
     const char *upDownName = nullptr; // a number edit's up-down
@@ -59,6 +68,9 @@ struct FieldShape
     QString browseHint;
     int maxLength = 0;                // a text edit's most characters; 0 for no limit
     const char *colourButtonName = nullptr;
+    const char *clickAreaName = nullptr; // the click area over a colour panel's sample
+    const char *chooserName = nullptr;   // a combo box's button "..." beside it
+    ValueChooser choose;
     std::vector<RadioChoice> choices;
     bool sharesPreviousRow = false;   // shown in the place of the field before it (one visible at a time)
     QString group;                    // the title of the group box holding it; consecutive fields share one
@@ -88,6 +100,13 @@ struct FieldRecord
     FieldRecord &takesFocus() { shape.takesFocus = true; return *this; }
     FieldRecord &maxLength(int characters) { shape.maxLength = characters; return *this; }
     FieldRecord &suffix(const QString &text) { shape.suffix = text; return *this; }
+    // A button "..." beside a combo box that sets its text by a dialog of its own.
+    FieldRecord &chosenWith(const char *buttonName, ValueChooser choose)
+    {
+        shape.chooserName = buttonName;
+        shape.choose = std::move(choose);
+        return *this;
+    }
     // A companion box beside the field that the user ticks to have its value written.
     FieldRecord &gatedBy(const char *companionName, bool Fields::*shown)
     {
@@ -223,6 +242,25 @@ FieldRecord<F> colourField(const char *sampleName, const char *buttonName, const
     r.shape.label = label;
     r.shape.companionName = companionName;
     r.shape.ticks = ticks;
+    r.colour = colour;
+    r.checked = shown;
+    return r;
+}
+
+// A colour sample with a click area lying over it, the colour panel (dialog_parts.h) below it and
+// the companion box beside it: a click on the sample opens the panel; it and a cell of the panel
+// tick the box, a colour of the colour dialog only fills the sample.
+template <typename F>
+FieldRecord<F> colourPanelField(const char *sampleName, const char *areaName, const QString &label, Rgb F::*colour,
+                                const char *companionName, const QString &companionCaption, bool F::*shown)
+{
+    FieldRecord<F> r;
+    r.shape.kind = FieldKind::ColourPanel;
+    r.shape.objectName = sampleName;
+    r.shape.clickAreaName = areaName;
+    r.shape.label = label;
+    r.shape.companionName = companionName;
+    r.shape.companionCaption = companionCaption;
     r.colour = colour;
     r.checked = shown;
     return r;

@@ -94,6 +94,7 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
     QGridLayout *grid = gridFor(shape.group);
     BuiltField built;
     QWidget *control = nullptr; // what stands in the grid's middle column
+    QWidget *below = nullptr;   // what stands under it, in the row after
     switch (shape.kind) {
     case FieldKind::Text: {
         built.edit = new QLineEdit(this);
@@ -133,13 +134,22 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
         setHint(built.memo, shape.hint);
         control = built.memo;
         break;
-    case FieldKind::Combo:
-        built.combo = listComboBox(this, shape.objectName, shape.items);
+    case FieldKind::Combo: {
+        QComboBox *combo = built.combo = listComboBox(this, shape.objectName, shape.items);
         if (shape.digitFilter)
-            installDigitFilter(built.combo->lineEdit());
-        setHint(built.combo, shape.hint);
-        control = built.combo;
+            installDigitFilter(combo);
+        setHint(combo, shape.hint);
+        control = combo;
+        if (shape.chooserName) {
+            QPushButton *chooser = dialogButton(this, shape.chooserName, QStringLiteral("..."));
+            connect(chooser, &QPushButton::clicked, combo, [this, combo, choose = shape.choose] {
+                if (const std::optional<QString> text = choose(this, combo->currentText()))
+                    combo->setEditText(*text);
+            });
+            control = rowOf(this, combo, chooser);
+        }
         break;
+    }
     case FieldKind::Spin:
         built.spin = new SpinField(shape.range, shape.digitFilter ? SpinFilter::Digits : SpinFilter::Numeric, this);
         built.spin->setObjectName(nameOf(shape.objectName));
@@ -195,6 +205,29 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
         }
         break;
     }
+    case FieldKind::ColourPanel: {
+        ColourSample *sample = built.sample = new ColourSample(this);
+        sample->setObjectName(nameOf(shape.objectName));
+        setHint(sample, shape.hint);
+        auto *area = new ClickArea(sample);
+        area->setObjectName(nameOf(shape.clickAreaName));
+        setHint(area, shape.hint);
+        QCheckBox *box = built.box = companionBox(this, shape.companionName);
+        box->setAccessibleName(shape.companionCaption);
+        auto *panel = new ColourPanel(this);
+        connect(area, &ClickArea::clicked, panel, [panel, box] {
+            panel->show();
+            box->setChecked(true);
+        });
+        connect(panel, &ColourPanel::cellChosen, sample, [sample, box](const Rgb &colour) {
+            sample->setColour(colour);
+            box->setChecked(true);
+        });
+        connect(panel, &ColourPanel::dialogColourChosen, sample, &ColourSample::setColour);
+        control = rowOf(this, sample, box, Widen::Nothing); // the box right beside the sample
+        below = panel;
+        break;
+    }
     }
 
     if (!shape.suffix.isEmpty())
@@ -213,8 +246,10 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
         grid->addWidget(label, row, 0, shape.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
     }
     grid->addWidget(control, row, 1);
-    if (built.box && shape.kind != FieldKind::Check)
+    if (built.box && shape.kind != FieldKind::Check && shape.kind != FieldKind::ColourPanel)
         grid->addWidget(built.box, row, 2);
+    if (below)
+        grid->addWidget(below, row + 1, 1);
     m_previousRow = row;
     return built;
 }

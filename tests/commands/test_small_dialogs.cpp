@@ -77,6 +77,17 @@ FontFields coloured(FontFields f, bool shown, Rgb colour = Rgb{})
     return f;
 }
 
+// The style pairs ticked: any of the letters "s", "u", "i", "b".
+FontFields styled(FontFields f, const char *pairs)
+{
+    const QString ticked = QString::fromLatin1(pairs);
+    f.strikeOut = ticked.contains(QLatin1Char('s'));
+    f.underline = ticked.contains(QLatin1Char('u'));
+    f.italic = ticked.contains(QLatin1Char('i'));
+    f.bold = ticked.contains(QLatin1Char('b'));
+    return f;
+}
+
 HorizontalRuleFields rule(const char *width, const char *size, const char *align)
 {
     HorizontalRuleFields f;
@@ -297,7 +308,9 @@ void TestSmallDialogs::fontColourChoice()
     QVERIFY(panel->isVisible());
     QVERIFY(gate->isChecked());
     gate->setChecked(false);
-    child<QToolButton>(&dialog, QStringLiteral("ColorGrid_9"))->click(); // red, third row
+    auto *redCell = child<QToolButton>(&dialog, QStringLiteral("ColorGrid_9")); // third row
+    QCOMPARE(redCell->grab().toImage().pixelColor(redCell->rect().center()), QColor(Qt::red)); // drawn in its colour
+    redCell->click();
     QVERIFY(!panel->isVisible());
     QVERIFY(gate->isChecked());
     QCOMPARE(swatch->colourText(), QStringLiteral("#FF0000"));
@@ -347,8 +360,8 @@ void TestSmallDialogs::fontSizeTakesDigitsOnly()
     QCOMPARE(size->itemText(15), QStringLiteral("+1"));
     QCOMPARE(child<QComboBox>(&dialog, QStringLiteral("BaseFont_ComboBox"))->itemText(6), QStringLiteral("Verdena"));
     QVERIFY(!child<QCheckBox>(&dialog, QStringLiteral("Bold_CheckBox")));
-    size->lineEdit()->setFocus();
-    QTest::keyClicks(size->lineEdit(), "-2+");
+    size->setFocus();
+    QTest::keyClicks(size, "-2+"); // where typing arrives first
     QCOMPARE(size->currentText(), QStringLiteral("2"));
     size->setCurrentIndex(size->findText(QStringLiteral("-2")));
     QCOMPARE(size->currentText(), QStringLiteral("-2"));
@@ -386,27 +399,23 @@ void TestSmallDialogs::generators_data()
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<QString>("document");
 
-    const FontStyles plain;
-    const FontStyles all{true, true, true, true};
-    FontStyles bold;
-    bold.bold = true;
-    FontStyles italic;
-    italic.italic = true;
     const Rgb red{255, 0, 0};
 
-    QTest::newRow("font, nothing filled in") << fontEdit({}, plain) << "<font>|</font>";
+    QTest::newRow("font, nothing filled in") << fontEdit({}) << "<font>|</font>";
     QTest::newRow("font, face, size, red, bold")
-        << fontEdit(coloured(font("Arial", "+2"), true, red), bold)
+        << fontEdit(styled(coloured(font("Arial", "+2"), true, red), "b"))
         << R"(<b><font face="Arial" size="+2" color="#FF0000">|</font></b>)";
-    QTest::newRow("font, only Kurzíva") << fontEdit({}, italic) << "<i><font>|</font></i>";
+    QTest::newRow("font, only Kurzíva") << fontEdit(styled({}, "i")) << "<i><font>|</font></i>";
     QTest::newRow("font, all four styles nest s, u, i, b")
-        << fontEdit(font("", "", "x"), all) << R"(<s><u><i><b><font title="x">|</font></b></i></u></s>)";
-    QTest::newRow("font, colour chosen but not ticked") << fontEdit(coloured({}, false, red), plain) << "<font>|</font>";
+        << fontEdit(styled(font("", "", "x"), "suib")) << R"(<s><u><i><b><font title="x">|</font></b></i></u></s>)";
+    QTest::newRow("font, colour chosen but not ticked") << fontEdit(coloured({}, false, red)) << "<font>|</font>";
     QTest::newRow("font, swatch clicked, no colour chosen")
-        << fontEdit(coloured({}, true), plain) << R"(<font color="#FFFFFF">|</font>)";
+        << fontEdit(coloured({}, true)) << R"(<font color="#FFFFFF">|</font>)";
     QTest::newRow("font, values as they stand")
-        << fontEdit(font(" ", "7", "a \"b\""), plain) << R"(<font face=" " size="7" title="a "b"">|</font>)";
+        << fontEdit(font(" ", "7", "a \"b\"")) << R"(<font face=" " size="7" title="a "b"">|</font>)";
     QTest::newRow("base font, a face only") << baseFontEdit(font("Arial")) << R"(<font face="Arial">|</font>)";
+    QTest::newRow("base font writes no style pairs") << baseFontEdit(styled(font("Arial"), "suib"))
+                                                     << R"(<font face="Arial">|</font>)";
     QTest::newRow("base font, a group of faces and a colour")
         << baseFontEdit(coloured(font("Courier New, MS Sans Serif", "-1"), true, {0, 128, 255}))
         << R"(<font face="Courier New, MS Sans Serif" size="-1" color="#0080FF">|</font>)";
@@ -471,10 +480,7 @@ void TestSmallDialogs::styledFontReplacesTheSelection()
     // The first style pair replaces the selection; the rest nest inside it.
     LineBuffer document(QStringList{QStringLiteral("abc selected xyz")});
     document.select({1, 5}, {1, 13});
-    FontStyles styles;
-    styles.underline = true;
-    styles.bold = true;
-    apply(fontEdit(font("Arial"), styles), document);
+    apply(fontEdit(styled(font("Arial"), "ub")), document);
     QCOMPARE(withCaret(document), QStringLiteral(R"(abc <u><b><font face="Arial">|</font></b></u> xyz)"));
     document.undo();
     QCOMPARE(document.line(0), QStringLiteral("abc selected xyz"));
