@@ -11,6 +11,8 @@ QString fileFilters(FileFilters which)
             "Všechny soubory (*)");
     case FileFilters::Stylesheets:
         return QString::fromUtf8("CSS soubory (*.css);;Všechny soubory (*)");
+    case FileFilters::Pages:
+        return QString::fromUtf8("HTML soubory (*.htm *.html);;Všechny soubory (*)");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 enum class FileFilters {
     Documents,   // the open and save dialogs of documents
     Stylesheets, // "&Najít ..." of the stylesheet link dialog
+    Pages,       // "Najít" of the page preview
 };
 
 QString fileFilters(FileFilters which);

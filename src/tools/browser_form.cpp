@@ -1,10 +1,14 @@
 #include "tools/browser_form.h"
 
+#include "base/file_filters.h"
+#include "tools/preview_scheme.h"
+
 #include <QAction>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -12,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <QGuiApplication>
@@ -65,17 +70,35 @@ void shareOpenGLContexts()
     qAddPostRoutine(releaseSharedContext);
 }
 
+// Once in the program, before the engine's first page.
+void prepareEngine()
+{
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    allowEngineToStart();
+    shareOpenGLContexts();
+    PreviewScheme::registerScheme();
+}
+
 } // namespace
 
 TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
     : QDialog(parent), m_source(std::move(source))
 {
-    allowEngineToStart();
+    prepareEngine();
     setObjectName(QStringLiteral("TBrowser_Form"));
     setWindowTitle(kCaption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    // A dialog of the main window, so it stays above it while the user types there; it can be
+    // maximised but not minimised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Closed by its close box or by Escape, wherever the focus is (the page keeps the keys it gets),
+    // the window is gone with its page.
+    connect(this, &QDialog::finished, this, &QObject::deleteLater);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QDialog::reject);
 
     auto *upper = new QToolBar(this);
     ToolButton_Stop = toolButton("ToolButton_Stop", QStringLiteral("Stop"), QStringLiteral("Zastavit"), "process-stop");
@@ -113,6 +136,11 @@ TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
 
     WebBrowser = new QWebEngineView(this);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
+    // A profile of the window's own, kept in memory: its scheme shows this window's document.
+    auto *profile = new QWebEngineProfile(this);
+    m_scheme = new PreviewScheme(profile);
+    profile->installUrlSchemeHandler(PreviewScheme::kName, m_scheme);
+    WebBrowser->setPage(new QWebEnginePage(profile, WebBrowser));
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(true);
@@ -220,8 +248,7 @@ QString TBrowser_Form::fileAddress(const QString &path)
 
 void TBrowser_Form::ToolButton_NajitClick()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), QStringLiteral("HTML soubory (*.htm *.html);;Všechny soubory (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), fileFilters(FileFilters::Pages));
     if (!path.isEmpty())
         Adresa_Edit->setText(fileAddress(path));
     navigate(Adresa_Edit->text());
@@ -263,9 +290,11 @@ void TBrowser_Form::showActiveDocument()
     if (!document)
         return;
     m_followsDocument = true;
-    if (m_shownDocument && m_shownDocument->text == document->text && m_shownDocument->baseUrl == document->baseUrl)
+    if (m_shownDocument && m_shownDocument->text == document->text && m_shownDocument->path == document->path)
         return;
-    WebBrowser->setHtml(document->text, document->baseUrl);
+    m_scheme->setDocument(document->path, document->text);
+    // Shown again at the same address, the page replaces itself in the history.
+    WebBrowser->load(PreviewScheme::address(document->path));
     m_shownDocument = std::move(document);
 }
 
@@ -299,6 +328,5 @@ void TBrowser_Form::ToolButton_1024Click()
 
 extern "C" Q_DECL_EXPORT PreviewWindow *velinorCreatePreviewWindow(QWidget *parent, PreviewWindow::DocumentSource source)
 {
-    shareOpenGLContexts();
     return new TBrowser_Form(parent, std::move(source));
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class PreviewScheme;
 class QLabel;
 class QLineEdit;
 class QStatusBar;
@@ -58,6 +59,7 @@ private:
     // What "Aktuální dokument" last showed: a pause without a change in the text reloads nothing.
     std::optional<PreviewDocument> m_shownDocument;
     QTimer *m_refreshTimer;
+    PreviewScheme *m_scheme;
     QWebEngineView *WebBrowser;
     QToolButton *ToolButton_Stop;
     QToolButton *ToolButton_Refresh;

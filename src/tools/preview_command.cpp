@@ -29,14 +29,14 @@ CreatePreviewWindow previewFactory(QString *error)
     return factory;
 }
 
-// The active document's text with the folder it is saved in (projekty/ until it has a path of its own).
+// The active document's text and the file it is saved as (inside projekty/ until it has a path of its own).
 std::optional<PreviewDocument> activeDocument(const DocumentManager *documents)
 {
     const TChildForm *document = documents ? documents->activeDocument() : nullptr;
     if (!document)
         return std::nullopt;
-    const QString folder = QFileInfo(DocumentManager::saveTarget(document->windowTitle())).absolutePath();
-    return PreviewDocument{document->editor()->text(), QUrl::fromLocalFile(folder + QLatin1Char('/'))};
+    return PreviewDocument{document->editor()->text(),
+                           QFileInfo(DocumentManager::saveTarget(document->windowTitle())).absoluteFilePath()};
 }
 
 // Typing, saving, switching and closing documents all reach the preview; it decides what to redo.

@@ -5,7 +5,6 @@
 // start-up never pays for the engine.
 
 #include <QString>
-#include <QUrl>
 
 #include <functional>
 #include <optional>
@@ -13,12 +12,12 @@
 class QDialog;
 class QWidget;
 
-// The active document as the preview shows it: its current text, saved or not, and the folder its
-// relative addresses start from.
+// The active document as the preview shows it: its current text, saved or not, and the file it is
+// saved as (or will be), whose folder its relative addresses start from.
 struct PreviewDocument
 {
     QString text;
-    QUrl baseUrl;
+    QString path;
 };
 
 class PreviewWindow

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
@@ -202,8 +203,10 @@ void TestPreview::findLoadsTheChosenFile()
 
 void TestPreview::currentDocumentShowsUnsavedTextAndFollowsIt()
 {
-    PreviewDocument document{QStringLiteral("<p id=\"t\">neuloženo</p><img src=\"obrazky/bod.png\">"),
-                             QUrl::fromLocalFile(m_pages.path() + QLatin1Char('/'))};
+    // The start of a new page declares windows-1250; the editor's text is shown as it reads.
+    PreviewDocument document{QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">"
+                                            "<p id=\"t\">neuloženo</p><img src=\"obrazky/bod.png\">"),
+                             page("dokument.html")};
     TBrowser_Form form(nullptr, [&document] { return std::optional<PreviewDocument>(document); });
     form.show();
     QVERIFY(!enabled(&form, "ToolButton_Aktualni"));
@@ -223,6 +226,16 @@ void TestPreview::currentDocumentShowsUnsavedTextAndFollowsIt()
     QVERIFY(loaded.wait(20000));
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("upraveno"));
     QCOMPARE(loaded.count(), 2);
+    // Showing the document again replaces it: typing leaves no trail of versions behind "Jít zpět".
+    QCOMPARE(view(&form)->history()->count(), 1);
+    QVERIFY(!enabled(&form, "ToolButton_Previous"));
+
+    // A page of several megabytes is shown whole.
+    document.text = QStringLiteral("<!-- ") + QStringLiteral("výplň ").repeated(500000) + QStringLiteral("--><p id=\"t\">konec</p>");
+    form.activeDocumentChanged();
+    QVERIFY(loaded.wait(20000));
+    QVERIFY(loaded.last().first().toBool());
+    QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("konec"));
 
     // After the user navigates elsewhere, changes no longer pull the document back.
     loadAddress(form, page("first.html"));
@@ -252,7 +265,12 @@ void TestPreview::commandShowsTheActiveDocument()
     document->editor()->insert(QStringLiteral("<b id=\"n\">dál</b>"));
     QVERIFY(loaded.wait(20000));
     QCOMPARE(evaluate(form, QStringLiteral("document.getElementById('n').textContent")).toString(), QStringLiteral("dál"));
-    form->close(); // deleted on close, before the main window
+    // Escape closes it from inside the page too, and the window goes with its page.
+    QWidget *page = view(form)->focusProxy();
+    QVERIFY(page);
+    form->activateWindow();
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Escape);
     QTRY_VERIFY(!shared.mainForm().findChild<TBrowser_Form *>());
 }
 

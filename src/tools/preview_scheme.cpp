@@ -1,0 +1,52 @@
+#include "tools/preview_scheme.h"
+
+#include "base/regular_file.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+
+const QByteArray PreviewScheme::kName = QByteArrayLiteral("velinor-nahled");
+
+void PreviewScheme::registerScheme()
+{
+    QWebEngineUrlScheme scheme(kName);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    // Local like file:, and allowed to show pictures and pages given by a file: address.
+    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+QUrl PreviewScheme::address(const QString &path)
+{
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setScheme(QString::fromLatin1(kName));
+    return url;
+}
+
+void PreviewScheme::setDocument(const QString &path, const QString &text)
+{
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_text = text.toUtf8();
+}
+
+void PreviewScheme::requestStarted(QWebEngineUrlRequestJob *job)
+{
+    const QString path = job->requestUrl().path();
+    if (path == m_path) {
+        auto *text = new QBuffer(job);
+        text->setData(m_text);
+        // The text is what the editor holds, whatever encoding its file declares.
+        job->reply(QByteArrayLiteral("text/html;charset=UTF-8"), text);
+        return;
+    }
+    auto *file = new QFile(path, job);
+    if (!openRegularFile(*file)) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    job->reply(QMimeDatabase().mimeTypeForFile(path).name().toUtf8(), file);
+}
