@@ -151,7 +151,7 @@ void TMainForm::buildLayout()
     m_statusBar = new VelinorStatusBar(this);
     setStatusBar(m_statusBar);
     connect(m_statusBar, &VelinorStatusBar::hintChanged, this,
-            [this](const QString &hint) { m_statusBar->setPanel(VelinorStatusBar::Hint, hint, true); });
+            [this](const QString &hint) { showHint(hint); });
     connect(m_statusBar, &VelinorStatusBar::modePanelPressed, this, &TMainForm::modePanelPressed);
     observeDocuments(m_statusBar, m_documents);
 
@@ -329,11 +329,17 @@ void TMainForm::modePanelPressed()
     }
 }
 
+void TMainForm::showHint(const QString &hint, QWidget *dialog)
+{
+    m_statusBar->setPanel(VelinorStatusBar::Hint, hint, true);
+    m_hintingDialog = dialog;
+}
+
 bool TMainForm::event(QEvent *event)
 {
     // The hint handler: long hints go to the hint panel.
     if (event->type() == QEvent::StatusTip) {
-        m_statusBar->setPanel(VelinorStatusBar::Hint, static_cast<QStatusTipEvent *>(event)->tip(), true);
+        showHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
@@ -342,8 +348,13 @@ bool TMainForm::event(QEvent *event)
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     // A status tip travels up to its own window only; this window's own are handled in event().
-    if (event->type() == QEvent::StatusTip && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() != this)
-        m_statusBar->setPanel(VelinorStatusBar::Hint, static_cast<QStatusTipEvent *>(event)->tip(), true);
+    if (event->type() == QEvent::StatusTip && watched->isWidgetType()) {
+        QWidget *dialog = static_cast<QWidget *>(watched)->window();
+        if (dialog != this)
+            showHint(static_cast<QStatusTipEvent *>(event)->tip(), dialog);
+    } else if (event->type() == QEvent::Hide && watched == m_hintingDialog) {
+        // A dialog closed under the mouse sends no leave event, so its hint would outlive it.
+        showHint(QString());
+    }
     return QMainWindow::eventFilter(watched, event);
 }

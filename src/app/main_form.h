@@ -3,6 +3,7 @@
 #include "app/command_registry.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QDockWidget;
@@ -62,6 +63,8 @@ private:
     void PanelrychlevkladaniClick();
     void dockFilePanel(Qt::DockWidgetArea area);
     void modePanelPressed();
+    // The hint panel's long hint; `dialog` is the dialog it came from, if any.
+    void showHint(const QString &hint, QWidget *dialog = nullptr);
     void rebuildWindowList();
 
     CommandRegistry m_commands;
@@ -71,4 +74,5 @@ private:
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowListActions;
     DocumentManager *m_documents = nullptr;
+    QPointer<QWidget> m_hintingDialog; // the dialog whose hint the hint panel shows
 };

@@ -475,6 +475,12 @@ void TestApp::dialogHintsReachTheHintPanel()
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(field, &leave);
     QVERIFY(panel(mainForm, VelinorStatusBar::Hint).isEmpty());
+
+    // A dialog closed while the mouse rests on a control gets no leave: its hint goes with it.
+    QApplication::sendEvent(field, &enter);
+    QVERIFY(!panel(mainForm, VelinorStatusBar::Hint).isEmpty());
+    dialog.hide();
+    QVERIFY(panel(mainForm, VelinorStatusBar::Hint).isEmpty());
 }
 
 // "&Smazat" in the document's pop-up menu: offered with a selection, which it deletes as one undo
