@@ -1,6 +1,7 @@
 #include "tools/browser_form.h"
 
 #include "base/file_filters.h"
+#include "tools/preview_engine.h"
 #include "tools/preview_scheme.h"
 
 #include <QAction>
@@ -19,75 +20,16 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-#include <QGuiApplication>
-#include <QOpenGLContext>
-
-#include <unistd.h>
-
-// Qt's own hook for the context every OpenGL context of the program shares with; the engine reads it.
-QT_BEGIN_NAMESPACE
-Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
-QT_END_NAMESPACE
-
 namespace {
 
 const QString kCaption = QStringLiteral("Velinor - Internet Explorer - Náhled HTML stránky");
-
-// The engine's sandbox cannot start for the root user, and without it the engine exits at once.
-// Only then is it switched off; it must happen before the engine's first page.
-void allowEngineToStart()
-{
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-}
-
-// The engine draws its pages with OpenGL contexts shared with one program-wide context, which Qt
-// makes at start-up only when asked before the application exists; without it the engine crashes
-// on a desktop with OpenGL. Asking at start-up would cost every start-up a context and its driver:
-// the first preview makes the context instead, before any view. (The engine still warns on loading
-// that it was not set up before the application.)
-QOpenGLContext *sharedContext = nullptr;
-
-// Before the windowing system goes, at the program's end.
-void releaseSharedContext()
-{
-    if (QOpenGLContext::globalShareContext() == sharedContext)
-        qt_gl_set_global_share_context(nullptr);
-    delete sharedContext;
-    sharedContext = nullptr;
-}
-
-void shareOpenGLContexts()
-{
-    if (QOpenGLContext::globalShareContext())
-        return;
-    sharedContext = new QOpenGLContext;
-    sharedContext->setFormat(QSurfaceFormat::defaultFormat());
-    // Without OpenGL (a headless screen) the context stays invalid, as Qt's own would; the engine
-    // then draws without OpenGL, but it needs a context to ask.
-    sharedContext->create();
-    qt_gl_set_global_share_context(sharedContext);
-    qAddPostRoutine(releaseSharedContext);
-}
-
-// Once in the program, before the engine's first page.
-void prepareEngine()
-{
-    static bool prepared = false;
-    if (prepared)
-        return;
-    prepared = true;
-    allowEngineToStart();
-    shareOpenGLContexts();
-    PreviewScheme::registerScheme();
-}
 
 } // namespace
 
 TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
     : QDialog(parent), m_source(std::move(source))
 {
-    prepareEngine();
+    preparePreviewEngine();
     setObjectName(QStringLiteral("TBrowser_Form"));
     setWindowTitle(kCaption);
     // A dialog of the main window, so it stays above it while the user types there; it can be
@@ -188,6 +130,11 @@ TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
         StatusBar->showMessage(QStringLiteral("Hotovo"));
     });
     connect(WebBrowser, &QWebEngineView::urlChanged, this, &TBrowser_Form::updateCommandStates);
+    // A link followed from the document leads away from it, as the address and history do.
+    connect(WebBrowser, &QWebEngineView::urlChanged, this, [this](const QUrl &url) {
+        if (m_shownDocument && url.adjusted(QUrl::RemoveFragment) != PreviewScheme::address(m_shownDocument->path))
+            stopFollowingDocument();
+    });
     for (QWebEnginePage::WebAction direction : {QWebEnginePage::Back, QWebEnginePage::Forward})
         connect(WebBrowser->pageAction(direction), &QAction::changed, this, &TBrowser_Form::updateCommandStates);
 

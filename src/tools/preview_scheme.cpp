@@ -1,11 +1,7 @@
 #include "tools/preview_scheme.h"
 
-#include "base/regular_file.h"
-
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
-#include <QMimeDatabase>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
@@ -43,10 +39,7 @@ void PreviewScheme::requestStarted(QWebEngineUrlRequestJob *job)
         job->reply(QByteArrayLiteral("text/html;charset=UTF-8"), text);
         return;
     }
-    auto *file = new QFile(path, job);
-    if (!openRegularFile(*file)) {
-        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
-        return;
-    }
-    job->reply(QMimeDatabase().mimeTypeForFile(path).name().toUtf8(), file);
+    // Everything else is the file itself, read by the engine as any file: address (a page without a
+    // declared encoding is then recognised as a file: page is).
+    job->redirect(QUrl::fromLocalFile(path));
 }

@@ -7,7 +7,7 @@
 
 // "Aktuální dokument" shows the document's unsaved text at an address of its own scheme that
 // mirrors its file's path: relative addresses in it then resolve inside the file's folder, and
-// the handler answers them with the files there. (A page given to the engine as a whole text has
+// the handler sends them on to the files there. (A page given to the engine as a whole text has
 // no such limits only below 2 MB, and each showing would be a new step in the history.)
 class PreviewScheme : public QWebEngineUrlSchemeHandler
 {
