@@ -1,6 +1,7 @@
 #include "tools/preview_scheme.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -18,14 +19,14 @@ void PreviewScheme::registerScheme()
 
 QUrl PreviewScheme::address(const QString &path)
 {
-    QUrl url = QUrl::fromLocalFile(path);
+    QUrl url = QUrl::fromLocalFile(QDir::cleanPath(path));
     url.setScheme(QString::fromLatin1(kName));
     return url;
 }
 
 void PreviewScheme::setDocument(const QString &path, const QString &text)
 {
-    m_path = QFileInfo(path).absoluteFilePath();
+    m_path = QDir::cleanPath(QFileInfo(path).absoluteFilePath()); // as the engine asks for it
     m_text = text.toUtf8();
 }
 
