@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
             qFatal("cannot write %s", qPrintable(path));
         file.close();
 
-        TChildForm *child = mainForm.documents().openDocument(path, path, language);
+        DocumentWindow *child = mainForm.documents().openDocument(path, path, language);
         SyntaxEdit *editor = child->editor();
         QApplication::processEvents();
 

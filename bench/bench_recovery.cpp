@@ -3,8 +3,8 @@
 // then the copy itself: its part on the GUI thread (the text copied out of the component) and the
 // write on the keeper's thread. Prints medians; it is a measurement, not a test.
 
-#include "app/command_registry.h"
 #include "app/child_form.h"
+#include "core/command_registry.h"
 #include "base/program_folder.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
         // What a start with nothing to recover pays: the keeper, and a look for copies left behind.
         QMdiArea area;
         CommandRegistry commands;
-        DocumentManager documents(&area, commands, {}, &area);
+        DocumentManager documents(&area, [&commands] { return new TChildForm(commands, {}); }, &area);
         std::vector<double> starts;
         for (int run = 0; run < 101; ++run) {
             QElapsedTimer timer;
@@ -96,8 +96,8 @@ int main(int argc, char *argv[])
     area.resize(1000, 700);
     area.show();
     CommandRegistry commands;
-    DocumentManager documents(&area, commands, {}, &area);
-    TChildForm *document = documents.openDocument(path, path, DocumentLanguage::Html);
+    DocumentManager documents(&area, [&commands] { return new TChildForm(commands, {}); }, &area);
+    DocumentWindow *document = documents.openDocument(path, path, DocumentLanguage::Html);
     SyntaxEdit *editor = document->editor();
     editor->setFocus();
     QApplication::processEvents();
@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
                     "every %d s while it goes on), %.0f ms until written\n",
                     where, median(copies), RecoveryKeeper::kLongestWaitMs / 1000, median(writes));
     }
-    for (TChildForm *open : documents.documents())
+    for (DocumentWindow *open : documents.documents())
         open->setCloseConfirmed();
     return 0;
 }

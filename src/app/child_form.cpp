@@ -7,13 +7,12 @@
 #include "app/ruler.h"
 #include "app/settings.h"
 #include "app/startup_document.h"
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "editor/syntax_edit.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
@@ -21,7 +20,7 @@
 #include <QVBoxLayout>
 
 TChildForm::TChildForm(const CommandRegistry &commands, const QList<QKeySequence> &menuShortcuts, QWidget *parent)
-    : QWidget(parent), m_commands(commands)
+    : DocumentWindow(parent), m_commands(commands)
 {
     setObjectName(QStringLiteral("TChildForm"));
     setWindowTitle(QStringLiteral("Novy1.html"));
@@ -164,15 +163,3 @@ void TChildForm::completionChosen(const QString &row)
     m_editor->insert(*insertText);
 }
 
-bool TChildForm::FormCloseQuery()
-{
-    return !m_closeCheck || m_closeCheck();
-}
-
-void TChildForm::closeEvent(QCloseEvent *event)
-{
-    if (FormCloseQuery())
-        event->accept();
-    else
-        event->ignore();
-}

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "editor/document_language.h"
+#include "core/document_window.h"
 
 #include <QKeySequence>
 #include <QList>
-#include <QWidget>
 
 #include <array>
-#include <functional>
 
 class CompletionPopup;
 class QAction;
@@ -17,10 +15,10 @@ class Ruler;
 class CommandRegistry;
 class SyntaxEdit;
 
-// A document window: the ruler above the editor, its pop-up menu with the language switch, the
-// tag-completion list, and the close check. It reports what changed through its signals; the
-// document manager decides what closing it means.
-class TChildForm : public QWidget
+// The main window's document window: the ruler above the editor, its pop-up menu with the language
+// switch, and the tag-completion list. It reports what changed through its signals; the document
+// manager decides what closing it means.
+class TChildForm : public DocumentWindow
 {
     Q_OBJECT
 
@@ -29,7 +27,7 @@ public:
     // shortcut and a key of the editor coincide, the menu wins.
     TChildForm(const CommandRegistry &commands, const QList<QKeySequence> &menuShortcuts, QWidget *parent = nullptr);
 
-    SyntaxEdit *editor() const { return m_editor; }
+    SyntaxEdit *editor() const override { return m_editor; }
     Ruler *ruler() const { return m_ruler; }
     QMenu *popupMenu() const { return m_popup; }
 
@@ -45,24 +43,11 @@ public:
     void showCompletionList();
     CompletionPopup *completionPopup() const { return m_completionPopup; }
 
-    // The close check: false keeps the window open. Without a check of its own set, it closes.
-    bool FormCloseQuery();
-    void setCloseCheck(std::function<bool()> check) { m_closeCheck = std::move(check); }
-    // The user has already been asked about this window's changes (Close, Close all).
-    void setCloseConfirmed() { m_closeConfirmed = true; }
-    bool isCloseConfirmed() const { return m_closeConfirmed; }
-
 signals:
     void completionListShown();
-    // The caret, the text or the modified state changed (and once when the window is first shown).
-    void statusChanged();
-    void languageChanged(DocumentLanguage language);
-    // The Insert key toggled the editor's insert mode.
-    void insertKeyPressed();
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void SyntaxEditStatusChange();
@@ -71,7 +56,6 @@ private:
     void releaseMenuShortcuts(const QList<QKeySequence> &menuShortcuts);
 
     const CommandRegistry &m_commands;
-    std::function<bool()> m_closeCheck;
     SyntaxEdit *m_editor;
     Ruler *m_ruler;
     QMenu *m_popup = nullptr;
@@ -79,5 +63,4 @@ private:
     CompletionPopup *m_completionPopup = nullptr;
     std::array<QAction *, kDocumentLanguageCount> m_languageActions{};
     bool m_shown = false;
-    bool m_closeConfirmed = false;
 };

@@ -1,15 +1,21 @@
 #include "app/editing_commands.h"
 
 #include "app/child_form.h"
-#include "app/command_registry.h"
 #include "app/go_to_line_form.h"
 #include "app/ruler.h"
+#include "core/command_registry.h"
 #include "editor/syntax_edit.h"
 
 #include <QAction>
 #include <QFontDialog>
 
 namespace {
+
+// The target as the main window made it: every document window it opens is a TChildForm.
+TChildForm *formOf(const CommandContext &context)
+{
+    return static_cast<TChildForm *>(context.window);
+}
 
 // The view menu's check mark of a command, found in the main window.
 void setMark(const CommandContext &context, const char *item, bool checked)
@@ -30,13 +36,13 @@ void CislaRadkuClick(const CommandContext &context)
     SyntaxEdit *editor = context.document();
     const bool shown = !editor->lineNumbersVisible();
     editor->setLineNumbersVisible(shown);
-    context.window->ruler()->update();
+    formOf(context)->ruler()->update();
     setMark(context, "CislaRadku", shown);
 }
 
 void PravitkoClick(const CommandContext &context)
 {
-    Ruler *ruler = context.window->ruler();
+    Ruler *ruler = formOf(context)->ruler();
     const bool shown = ruler->isHidden();
     ruler->setVisible(shown);
     setMark(context, "Pravitko", shown);
@@ -66,7 +72,7 @@ void PismoClick(const CommandContext &context)
             context.document()->setEditorFont(chosen);
     }
     if (context.window)
-        context.window->ruler()->update();
+        formOf(context)->ruler()->update();
 }
 
 } // namespace
@@ -105,5 +111,5 @@ void registerEditingCommands(CommandRegistry &registry)
         {"Syntaxe_XMLClick", DocumentLanguage::Xml}};
     for (const auto &[command, language] : languages)
         registry.add(QString::fromLatin1(command), Target::Document,
-                     [language = language](const CommandContext &context) { context.window->switchLanguage(language); });
+                     [language = language](const CommandContext &context) { formOf(context)->switchLanguage(language); });
 }

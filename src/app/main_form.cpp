@@ -1,7 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/child_form.h"
-#include "app/hint_text.h"
+#include "base/hint_text.h"
 #include "app/layout_records.h"
 #include "app/main_window_builder.h"
 #include "app/mdi_arrangement.h"
@@ -52,7 +52,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Velinor 1.0"));
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
-    m_documents = new DocumentManager(m_mdiArea, m_commands, [this] { return menuShortcuts(); }, this);
+    m_documents = new DocumentManager(
+        m_mdiArea, [this] { return new TChildForm(m_commands, menuShortcuts()); }, this);
     // The main window's controls act on the active document.
     m_commands.setContextSource([this] { return CommandContext{m_documents->activeDocument(), this, m_documents}; });
     registerCommands();

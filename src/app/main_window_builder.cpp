@@ -1,7 +1,7 @@
 #include "app/main_window_builder.h"
 
-#include "app/command_registry.h"
-#include "app/hint_text.h"
+#include "core/command_registry.h"
+#include "base/hint_text.h"
 #include "app/icon_names.h"
 
 #include <QAction>

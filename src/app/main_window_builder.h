@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "app/layout_records.h"
 
 class QAction;

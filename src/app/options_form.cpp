@@ -2,7 +2,7 @@
 
 #include "base/qt_colour.h"
 #include "app/layout_records.h"
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "app/main_form.h"
 #include "app/settings.h"
 #include "base/colour.h"

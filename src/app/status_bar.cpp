@@ -1,6 +1,6 @@
 #include "app/status_bar.h"
 
-#include "app/hint_text.h"
+#include "base/hint_text.h"
 #include "app/status_texts.h"
 
 #include <QMouseEvent>

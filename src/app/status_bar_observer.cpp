@@ -1,14 +1,14 @@
 #include "app/status_bar_observer.h"
 
-#include "app/child_form.h"
 #include "app/status_bar.h"
 #include "app/status_texts.h"
+#include "core/document_window.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"
 
 void observeDocuments(VelinorStatusBar *bar, DocumentManager *documents)
 {
-    QObject::connect(documents, &DocumentManager::documentStatusChanged, bar, [bar](TChildForm *document) {
+    QObject::connect(documents, &DocumentManager::documentStatusChanged, bar, [bar](DocumentWindow *document) {
         const SyntaxEdit *editor = document->editor();
         bar->setPanel(VelinorStatusBar::Position,
                       statusPositionText(editor->caret(), editor->lineCount(), editor->statusLength()));

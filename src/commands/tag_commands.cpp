@@ -1,6 +1,6 @@
 #include "commands/tag_commands.h"
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "editor/document_language.h"
 #include "files/document_manager.h"
 #include "base/ini_file.h"

@@ -1,17 +1,17 @@
 #include "css/css_form.h"
 
-#include "base/qt_colour.h"
-#include "app/command_registry.h"
-#include "files/document_manager.h"
-#include "app/child_form.h"
 #include "base/program_folder.h"
+#include "base/qt_colour.h"
 #include "base/velinor_error.h"
+#include "core/command_registry.h"
+#include "core/document_window.h"
 #include "css/css_form_pages.h"
 #include "dialogs/dialog_parts.h"
 #include "editor/document_language.h"
 #include "editor/edit.h"
 #include "editor/highlighter_kinds.h"
 #include "editor/syntax_edit.h"
+#include "files/document_manager.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -301,7 +301,7 @@ void TCSS_Form::Button_vygenerovatClick()
                              QMessageBox::Ok);
         return;
     }
-    TChildForm *child = m_documents.createDocument();
+    DocumentWindow *child = m_documents.createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setText(QString());
     editor->setHighlighter(Highlighter::Css);

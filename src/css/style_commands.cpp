@@ -1,6 +1,6 @@
 #include "css/style_commands.h"
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "css/css_form.h"
 #include "css/css_style_generator.h"
 #include "editor/edit.h"

@@ -1,8 +1,8 @@
 #include "dialogs/dialog_parts.h"
 
 #include "base/qt_colour.h"
-#include "app/command_registry.h"
-#include "app/hint_text.h"
+#include "core/command_registry.h"
+#include "base/hint_text.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "dialogs/element_dialog.h"
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "base/velinor_error.h"
 #include "editor/edit.h"
 #include "editor/text_document.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 
 #include <initializer_list>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "dialogs/email_form.h"
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "dialogs/email_addresses.h"
 
 #include <QCheckBox>

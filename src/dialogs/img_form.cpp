@@ -1,6 +1,6 @@
 #include "dialogs/img_form.h"
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "base/velinor_error.h"
 #include "dialogs/folder_browser.h"
 #include "imaging/picture_decoder.h"

@@ -1,12 +1,12 @@
 #include "files/document_manager.h"
 
-#include "app/child_form.h"
-#include "app/command_registry.h"
-#include "app/save_question.h"
 #include "base/file_filters.h"
 #include "base/program_folder.h"
 #include "base/velinor_error.h"
+#include "core/command_registry.h"
+#include "core/document_window.h"
 #include "editor/syntax_edit.h"
+#include "files/save_question.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -17,14 +17,14 @@
 
 namespace {
 
-QMdiSubWindow *frameOf(TChildForm *document)
+QMdiSubWindow *frameOf(DocumentWindow *document)
 {
     return qobject_cast<QMdiSubWindow *>(document->parentWidget());
 }
 
-TChildForm *documentIn(QMdiSubWindow *window)
+DocumentWindow *documentIn(QMdiSubWindow *window)
 {
-    return window ? qobject_cast<TChildForm *>(window->widget()) : nullptr;
+    return window ? qobject_cast<DocumentWindow *>(window->widget()) : nullptr;
 }
 
 // The question of a window's own close check, of "Z&avřít" and of closing the main window.
@@ -61,17 +61,15 @@ QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QStri
 
 } // namespace
 
-DocumentManager::DocumentManager(QMdiArea *area, const CommandRegistry &commands, ShortcutSource menuShortcuts,
-                                 QWidget *dialogParent)
-    : QObject(area), m_area(area), m_commands(commands), m_menuShortcuts(std::move(menuShortcuts)),
-      m_dialogParent(dialogParent)
+DocumentManager::DocumentManager(QMdiArea *area, WindowFactory makeWindow, QWidget *dialogParent)
+    : QObject(area), m_area(area), m_makeWindow(std::move(makeWindow)), m_dialogParent(dialogParent)
 {
     setObjectName(QStringLiteral("DocumentManager"));
     connect(m_area, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow *window) { emit activeDocumentChanged(documentIn(window)); });
 }
 
-TChildForm *DocumentManager::activeDocument() const
+DocumentWindow *DocumentManager::activeDocument() const
 {
     QMdiSubWindow *window = m_area->activeSubWindow();
     if (!window && !m_area->subWindowList().isEmpty())
@@ -81,31 +79,31 @@ TChildForm *DocumentManager::activeDocument() const
 
 SyntaxEdit *DocumentManager::activeEditor() const
 {
-    TChildForm *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     return document ? document->editor() : nullptr;
 }
 
-QList<TChildForm *> DocumentManager::documents() const
+QList<DocumentWindow *> DocumentManager::documents() const
 {
-    QList<TChildForm *> list;
+    QList<DocumentWindow *> list;
     for (QMdiSubWindow *window : m_area->subWindowList())
-        if (TChildForm *document = documentIn(window))
+        if (DocumentWindow *document = documentIn(window))
             list.append(document);
     return list;
 }
 
 // ---- creating and opening ---------------------------------------------------------------------
 
-TChildForm *DocumentManager::createDocument()
+DocumentWindow *DocumentManager::createDocument()
 {
-    auto *document = new TChildForm(m_commands, m_menuShortcuts ? m_menuShortcuts() : QList<QKeySequence>());
+    DocumentWindow *document = m_makeWindow();
     document->setCloseCheck([this, document] {
         return confirmClose(document, kSaveQuestion);
     });
-    connect(document, &TChildForm::statusChanged, this, [this, document] { emit documentStatusChanged(document); });
+    connect(document, &DocumentWindow::statusChanged, this, [this, document] { emit documentStatusChanged(document); });
     connect(document->editor(), &SyntaxEdit::textEdited, this, [this, document] { emit documentEdited(document); });
-    connect(document, &TChildForm::languageChanged, this, &DocumentManager::showLanguage);
-    connect(document, &TChildForm::insertKeyPressed, this, &DocumentManager::insertKeyPressed);
+    connect(document, &DocumentWindow::languageChanged, this, &DocumentManager::showLanguage);
+    connect(document, &DocumentWindow::insertKeyPressed, this, &DocumentManager::insertKeyPressed);
     connect(document, &QObject::destroyed, this, [this, document] { emit documentClosed(document); });
 
     QMdiSubWindow *window = m_area->addSubWindow(document);
@@ -121,7 +119,7 @@ TChildForm *DocumentManager::createDocument()
     return document;
 }
 
-void DocumentManager::showMaximised(TChildForm *document)
+void DocumentManager::showMaximised(DocumentWindow *document)
 {
     if (QMdiSubWindow *window = frameOf(document)) {
         window->showMaximized();
@@ -130,9 +128,9 @@ void DocumentManager::showMaximised(TChildForm *document)
     document->editor()->setFocus();
 }
 
-TChildForm *DocumentManager::openDocument(const QString &path, const QString &caption, DocumentLanguage language)
+DocumentWindow *DocumentManager::openDocument(const QString &path, const QString &caption, DocumentLanguage language)
 {
-    TChildForm *document = createDocument();
+    DocumentWindow *document = createDocument();
     // The highlighter goes on before the text: setting one styles the whole text there and then
     // (seconds for a large file), where text loaded under it is styled as it comes into view.
     document->editor()->setHighlighter(highlighterOf(language));
@@ -154,13 +152,13 @@ TChildForm *DocumentManager::openDocument(const QString &path, const QString &ca
     return document;
 }
 
-TChildForm *DocumentManager::restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter)
+DocumentWindow *DocumentManager::restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter)
 {
     // A new document must not take a restored one's name (and later overwrite its file).
     static const QRegularExpression newDocumentName(QStringLiteral("^Novy(\\d+)\\."));
     if (const QRegularExpressionMatch match = newDocumentName.match(caption); match.hasMatch())
         m_newDocumentCounter = std::max(m_newDocumentCounter, match.captured(1).toInt());
-    TChildForm *document = createDocument();
+    DocumentWindow *document = createDocument();
     document->editor()->setHighlighter(highlighter); // before the text, as when opening a file
     document->editor()->setRecoveredText(text);
     document->setWindowTitle(caption);
@@ -189,7 +187,7 @@ QString DocumentManager::saveTarget(const QString &caption)
     return ProgramFolder::file(ProgramFile::ProjectFolder) + QLatin1Char('/') + caption;
 }
 
-bool DocumentManager::writeDocument(TChildForm *document, const QString &path)
+bool DocumentManager::writeDocument(DocumentWindow *document, const QString &path)
 {
     try {
         if (document->editor()->saveFile(path))
@@ -202,14 +200,14 @@ bool DocumentManager::writeDocument(TChildForm *document, const QString &path)
     return true;
 }
 
-bool DocumentManager::save(TChildForm *document)
+bool DocumentManager::save(DocumentWindow *document)
 {
     if (!ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
         return false;
     return writeDocument(document, saveTarget(document->windowTitle()));
 }
 
-bool DocumentManager::saveAs(TChildForm *document)
+bool DocumentManager::saveAs(DocumentWindow *document)
 {
     const QString path = askSavePath(document->windowTitle());
     return !path.isEmpty() && writeDocument(document, path);
@@ -219,7 +217,7 @@ bool DocumentManager::saveAll()
 {
     if (!ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
         return false;
-    for (TChildForm *document : documents())
+    for (DocumentWindow *document : documents())
         if (!writeDocument(document, saveTarget(document->windowTitle())))
             return false; // the first failure stops the command
     return true;
@@ -244,7 +242,7 @@ void DocumentManager::reportSavedAsUtf8(const QString &path)
 
 // ---- closing ----------------------------------------------------------------------------------
 
-bool DocumentManager::confirmClose(TChildForm *document, const QString &question)
+bool DocumentManager::confirmClose(DocumentWindow *document, const QString &question)
 {
     if (!document->editor()->isModified() || document->isCloseConfirmed())
         return true;
@@ -265,7 +263,7 @@ bool DocumentManager::confirmClose(TChildForm *document, const QString &question
     return true;
 }
 
-bool DocumentManager::close(TChildForm *document)
+bool DocumentManager::close(DocumentWindow *document)
 {
     if (!confirmClose(document, kSaveQuestion))
         return false;
@@ -274,9 +272,9 @@ bool DocumentManager::close(TChildForm *document)
     return true;
 }
 
-bool DocumentManager::closeInOrder(const std::function<QString(const TChildForm *)> &questionFor)
+bool DocumentManager::closeInOrder(const std::function<QString(const DocumentWindow *)> &questionFor)
 {
-    for (TChildForm *document : documents()) {
+    for (DocumentWindow *document : documents()) {
         if (!confirmClose(document, questionFor(document)))
             return false;
         if (QMdiSubWindow *window = frameOf(document))
@@ -287,14 +285,14 @@ bool DocumentManager::closeInOrder(const std::function<QString(const TChildForm 
 
 bool DocumentManager::closeAll()
 {
-    return closeInOrder([](const TChildForm *document) {
+    return closeInOrder([](const DocumentWindow *document) {
         return QStringLiteral("Chcete uložit změny provedené v souboru\n%1?").arg(document->windowTitle());
     });
 }
 
 bool DocumentManager::closeAllForExit()
 {
-    return closeInOrder([](const TChildForm *) { return kSaveQuestion; });
+    return closeInOrder([](const DocumentWindow *) { return kSaveQuestion; });
 }
 
 // ---- file dialogs -----------------------------------------------------------------------------

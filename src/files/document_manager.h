@@ -3,17 +3,15 @@
 #include "base/text_file.h"
 #include "editor/document_language.h"
 
-#include <QKeySequence>
 #include <QList>
 #include <QObject>
 
 #include <functional>
 
-class CommandRegistry;
 class QMdiArea;
 class QWidget;
 class SyntaxEdit;
-class TChildForm;
+class DocumentWindow;
 
 // The life of the documents: creating, opening, saving and closing their windows in the frame,
 // the one save question, the counter of new documents and the last names and filters of the file
@@ -24,50 +22,50 @@ class DocumentManager : public QObject
     Q_OBJECT
 
 public:
-    using ShortcutSource = std::function<QList<QKeySequence>()>;
+    // Makes a new document window, not yet shown (the main window's own kind).
+    using WindowFactory = std::function<DocumentWindow *()>;
 
-    // Document windows open in `area`; their pop-up menus run the registry's commands. Questions and
-    // file dialogs belong to `dialogParent`.
-    DocumentManager(QMdiArea *area, const CommandRegistry &commands, ShortcutSource menuShortcuts,
-                    QWidget *dialogParent);
+    // Document windows, made by `makeWindow`, open in `area`. Questions and file dialogs belong to
+    // `dialogParent`.
+    DocumentManager(QMdiArea *area, WindowFactory makeWindow, QWidget *dialogParent);
 
     // The active document window; none when no document is open.
-    TChildForm *activeDocument() const;
+    DocumentWindow *activeDocument() const;
     SyntaxEdit *activeEditor() const;
-    QList<TChildForm *> documents() const;
+    QList<DocumentWindow *> documents() const;
     QMdiArea *area() const { return m_area; }
 
     // A new, active document window holding the start-up page ("Novy1.html"), not maximised.
-    TChildForm *createDocument();
+    DocumentWindow *createDocument();
     // The counter of new documents: adds one and returns the new value (the start-up page is 1).
     int nextDocumentNumber() { return ++m_newDocumentCounter; }
     // Maximises and activates the window and gives its editor the focus.
-    void showMaximised(TChildForm *document);
+    void showMaximised(DocumentWindow *document);
     // A new maximised, active window named `caption` holding the file's text in the language.
     // Raises "Cannot open file %s" (and opens nothing) when the file cannot be read.
-    TChildForm *openDocument(const QString &path, const QString &caption, DocumentLanguage language);
+    DocumentWindow *openDocument(const QString &path, const QString &caption, DocumentLanguage language);
 
     // A new maximised, active window holding text recovered after a crash under its old caption,
     // modified; "&Uložit" writes it where its file is, with the file's line break and encoding. The
     // counter of new documents moves past a restored "NovyN" name.
-    TChildForm *restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter);
+    DocumentWindow *restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter);
 
     // Writes the document to the path; false after reporting a failure.
-    bool writeDocument(TChildForm *document, const QString &path);
+    bool writeDocument(DocumentWindow *document, const QString &path);
     // "&Uložit": the caption inside projekty/, or the caption itself when it is a full path.
-    bool save(TChildForm *document);
+    bool save(DocumentWindow *document);
     static QString saveTarget(const QString &caption);
     // "Uložit j&ako ...": the save dialog, starting from the caption.
-    bool saveAs(TChildForm *document);
+    bool saveAs(DocumentWindow *document);
     // Every window as "&Uložit" does; the first failure stops.
     bool saveAll();
 
     // The one save question for a modified window: Yes saves through the save dialog (a cancelled
     // dialog or a failed write keeps the window), No drops the changes, Escape keeps the window.
     // Asked once: the window's own close check does not ask again. False: the window stays.
-    bool confirmClose(TChildForm *document, const QString &question);
+    bool confirmClose(DocumentWindow *document, const QString &question);
     // "Z&avřít" and "Zavřít vš&e"; false when a window stayed open.
-    bool close(TChildForm *document);
+    bool close(DocumentWindow *document);
     bool closeAll();
     // Closing the main window: every window's own close check. Like "Zavřít vš&e" it stops at the
     // first window the user keeps, so nothing more is asked; false then.
@@ -82,13 +80,13 @@ public:
     void showUnknownLanguage();
 
 signals:
-    void activeDocumentChanged(TChildForm *document); // none: nullptr
+    void activeDocumentChanged(DocumentWindow *document); // none: nullptr
     // The caret, the text or the modified state of a document changed.
-    void documentStatusChanged(TChildForm *document);
+    void documentStatusChanged(DocumentWindow *document);
     // A document's text is about to change by an edit (not when it is loaded or set whole).
-    void documentEdited(TChildForm *document);
-    void documentSaved(TChildForm *document, const QString &path);
-    void documentClosed(TChildForm *document);
+    void documentEdited(DocumentWindow *document);
+    void documentSaved(DocumentWindow *document, const QString &path);
+    void documentClosed(DocumentWindow *document);
     void languageShown(const QString &panelText, bool unknownKind);
     // The Insert key toggled the insert mode of a document's editor.
     void insertKeyPressed();
@@ -99,11 +97,10 @@ private:
     void warnAboutNulBytes(const QString &caption);
     // Closes the windows in the frame's order, asking each modified one `questionFor` it; false at
     // the first window the user keeps.
-    bool closeInOrder(const std::function<QString(const TChildForm *)> &questionFor);
+    bool closeInOrder(const std::function<QString(const DocumentWindow *)> &questionFor);
 
     QMdiArea *m_area;
-    const CommandRegistry &m_commands;
-    ShortcutSource m_menuShortcuts;
+    WindowFactory m_makeWindow;
     QWidget *m_dialogParent;
     int m_newDocumentCounter = 1;
     QString m_lastOpenPath;

@@ -1,7 +1,7 @@
 #include "files/file_commands.h"
 
-#include "app/child_form.h"
-#include "app/command_registry.h"
+#include "core/command_registry.h"
+#include "core/document_window.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"
 #include "files/file_panel.h"
@@ -44,7 +44,7 @@ FileCommands::FileCommands(DocumentManager &documents, QWidget *dialogParent)
 void FileCommands::NewClick()
 {
     const int number = m_documents.nextDocumentNumber();
-    TChildForm *child = m_documents.createDocument();
+    DocumentWindow *child = m_documents.createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setText(QString());
     editor->insert(htmlTemplate());
@@ -61,7 +61,7 @@ void FileCommands::createNewDocument(int kindIndex)
         return;
     const NewDocumentKind &kind = kinds[size_t(kindIndex)];
     const int number = m_documents.nextDocumentNumber();
-    TChildForm *child = m_documents.createDocument();
+    DocumentWindow *child = m_documents.createDocument();
     SyntaxEdit *editor = child->editor();
     if (kind.placement == TemplatePlacement::Replace) {
         editor->setText(kind.text());
@@ -86,7 +86,7 @@ void FileCommands::NoveClick()
 void FileCommands::SablonaHTMLClick()
 {
     const int number = m_documents.nextDocumentNumber();
-    TChildForm *child = m_documents.createDocument();
+    DocumentWindow *child = m_documents.createDocument();
     child->editor()->setText(QString());
     child->editor()->insert(htmlTemplate());
     child->editor()->setHighlighter(Highlighter::Html);
@@ -97,7 +97,7 @@ void FileCommands::SablonaHTMLClick()
 void FileCommands::SablonaXMLClick()
 {
     const int number = m_documents.nextDocumentNumber();
-    TChildForm *child = m_documents.createDocument();
+    DocumentWindow *child = m_documents.createDocument();
     child->editor()->setText(xmlTemplate());
     child->editor()->setHighlighter(Highlighter::Xml);
     child->setWindowTitle(QStringLiteral("Novy%1.xml").arg(number));
@@ -135,7 +135,7 @@ void openByKindRules(DocumentManager &documents, const QString &path)
 
 // ---- printing ---------------------------------------------------------------------------------
 
-void FileCommands::TiskClick(TChildForm *child)
+void FileCommands::TiskClick(DocumentWindow *child)
 {
     if (m_printer.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
         QMessageBox::information(m_dialogParent, m_dialogParent->window()->windowTitle(), QStringLiteral("Není k dispozici žádná tiskárna."));

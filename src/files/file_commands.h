@@ -6,7 +6,7 @@
 class CommandRegistry;
 class DocumentManager;
 class QWidget;
-class TChildForm;
+class DocumentWindow;
 
 // The commands of the "&Soubor" menu: new, open, save, save as, save all, close, close all,
 // print and printer set-up, the new-document dialog and the two template commands, and opening
@@ -22,7 +22,7 @@ public:
     void Otevri();
     void openFile(const QString &path);            // as the open dialog does: caption = full path
     void FileListBoxDblClick(const QString &path); // one window per matching kind rule
-    void TiskClick(TChildForm *document);
+    void TiskClick(DocumentWindow *document);
     void Nastaveni_tiskarnyClick();
     void NoveClick();
     void createNewDocument(int kind); // a kind of the new-document dialog

@@ -1,6 +1,6 @@
 #include "files/recovery_keeper.h"
 
-#include "app/child_form.h"
+#include "core/document_window.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"
 
@@ -50,7 +50,7 @@ void RecoveryKeeper::post(Job job)
     QMetaObject::invokeMethod(m_writer, std::move(job), Qt::QueuedConnection);
 }
 
-int RecoveryKeeper::idOf(TChildForm *document)
+int RecoveryKeeper::idOf(DocumentWindow *document)
 {
     auto it = m_ids.find(document);
     if (it == m_ids.end())
@@ -58,7 +58,7 @@ int RecoveryKeeper::idOf(TChildForm *document)
     return it.value();
 }
 
-void RecoveryKeeper::edited(TChildForm *document)
+void RecoveryKeeper::edited(DocumentWindow *document)
 {
     if (!m_edited.contains(document)) {
         m_edited.insert(document);
@@ -69,7 +69,7 @@ void RecoveryKeeper::edited(TChildForm *document)
         m_longestWait->start();
 }
 
-void RecoveryKeeper::prepareRoom(TChildForm *document)
+void RecoveryKeeper::prepareRoom(DocumentWindow *document)
 {
     const qint64 text = document->editor()->utf8Size();
     if (text < kPreparedRoomFrom)
@@ -92,7 +92,7 @@ void RecoveryKeeper::prepareRoom(TChildForm *document)
     });
 }
 
-void RecoveryKeeper::forget(TChildForm *document)
+void RecoveryKeeper::forget(DocumentWindow *document)
 {
     // Saved: the file holds the text. Closed: the user answered the save question.
     m_edited.remove(document);
@@ -112,7 +112,7 @@ void RecoveryKeeper::copyNow()
     m_longestWait->stop();
     RecoveryStore *store = &m_store;
     bool waiting = false;
-    for (TChildForm *document : QSet<TChildForm *>(m_edited)) {
+    for (DocumentWindow *document : QSet<DocumentWindow *>(m_edited)) {
         const int id = idOf(document);
         if (m_writing.contains(id)) {
             waiting = true; // one copy at a time; the next when this one is written
@@ -184,7 +184,7 @@ QStringList RecoveryKeeper::restore(std::shared_ptr<OrphanedCopies> found)
         text.longestLine = std::max(0, copy->maxLineWidth - 1);
         text.lineBreak = copy->lineBreak;
         text.encoding = copy->encoding;
-        TChildForm *document = m_documents.restoreDocument(copy->caption, text, copy->highlighter);
+        DocumentWindow *document = m_documents.restoreDocument(copy->caption, text, copy->highlighter);
         const int id = idOf(document);
         const QString file = entry.file;
         post([store, id, file] { store->adopt(id, file); });

@@ -11,7 +11,7 @@
 
 class DocumentManager;
 class QTimer;
-class TChildForm;
+class DocumentWindow;
 
 // Keeps a copy of every modified document in the recovery folder while Velinor runs, so that the
 // work survives a crash or a kill. Edits only restart a timer: the copies are taken once typing
@@ -49,13 +49,13 @@ public:
 
 signals:
     // A copy of the document reached the disk.
-    void copyWritten(TChildForm *document);
+    void copyWritten(DocumentWindow *document);
 
 private:
-    int idOf(TChildForm *document);
-    void edited(TChildForm *document);
-    void forget(TChildForm *document);
-    void prepareRoom(TChildForm *document);
+    int idOf(DocumentWindow *document);
+    void edited(DocumentWindow *document);
+    void forget(DocumentWindow *document);
+    void prepareRoom(DocumentWindow *document);
     // Runs the job on the writing thread, after every job posted before it; the first job starts
     // the thread, so that a start-up and a session without edits cost nothing.
     template <typename Job>
@@ -68,9 +68,9 @@ private:
     RecoveryStore m_store; // used on m_thread only
     QTimer *m_quiet;
     QTimer *m_longestWait;
-    QHash<TChildForm *, int> m_ids;
+    QHash<DocumentWindow *, int> m_ids;
     int m_nextId = 1;
-    QSet<TChildForm *> m_edited; // edited since their last copy
+    QSet<DocumentWindow *> m_edited; // edited since their last copy
     QSet<int> m_writing;         // copies on their way to the disk
     QHash<int, QByteArray> m_rooms; // memory made ready for the next copy of large documents
     QSet<int> m_preparing;

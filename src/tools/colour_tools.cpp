@@ -1,7 +1,7 @@
 #include "tools/colour_tools.h"
 
 #include "base/qt_colour.h"
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "editor/edit.h"
 #include "editor/text_document.h"
 #include "tools/barva_form.h"

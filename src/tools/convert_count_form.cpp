@@ -1,6 +1,6 @@
 #include "tools/convert_count_form.h"
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "base/velinor_error.h"
 #include "dialogs/dialog_parts.h"
 #include "editor/text_document.h"

@@ -1,6 +1,6 @@
 #include "tools/galerie_form.h"
 
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "base/program_folder.h"
 #include "dialogs/dialog_parts.h"
 #include "dialogs/folder_browser.h"

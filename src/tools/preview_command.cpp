@@ -1,7 +1,7 @@
 #include "tools/preview_command.h"
 
-#include "app/child_form.h"
-#include "app/command_registry.h"
+#include "core/command_registry.h"
+#include "core/document_window.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"
 #include "tools/preview_window.h"
@@ -32,7 +32,7 @@ CreatePreviewWindow previewFactory(QString *error)
 // The active document's text and the file it is saved as (inside projekty/ until it has a path of its own).
 std::optional<PreviewDocument> activeDocument(const DocumentManager *documents)
 {
-    const TChildForm *document = documents ? documents->activeDocument() : nullptr;
+    const DocumentWindow *document = documents ? documents->activeDocument() : nullptr;
     if (!document)
         return std::nullopt;
     return PreviewDocument{document->editor()->text(),

@@ -1,8 +1,8 @@
 #include "tools/tool_commands.h"
 
-#include "app/command_registry.h"
-#include "app/child_form.h"
 #include "base/program_folder.h"
+#include "core/command_registry.h"
+#include "core/document_window.h"
 #include "editor/document_language.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"
@@ -50,7 +50,7 @@ void registerToolCommands(CommandRegistry &registry)
 {
     using Target = CommandRegistry::Target;
     registry.add(QStringLiteral("PrevodcislaClick"), Target::Optional, [](const CommandContext &context) {
-        const QPointer<TChildForm> target = context.window;
+        const QPointer<DocumentWindow> target = context.window;
         TConvertCount_Form form(context.parent, [target]() -> TextDocument * { return target ? target->editor() : nullptr; });
         form.exec();
     });

@@ -1,7 +1,7 @@
 #include "app/child_form.h"
 #include "app/completion_list.h"
 #include "app/completion_popup.h"
-#include "app/hint_text.h"
+#include "base/hint_text.h"
 #include "app/main_form.h"
 #include "dialogs/dialog_parts.h"
 #include "files/document_manager.h"
@@ -234,7 +234,7 @@ void TestApp::firstStartWithoutSetupFolder()
     QMenu *where = mainForm.menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju"));
     QVERIFY(where && where->menuAction()->isEnabled());
 
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     QVERIFY(child);
     QCOMPARE(child->windowTitle(), QStringLiteral("Novy1.html"));
     QCOMPARE(mainForm.documents().activeDocument(), child);
@@ -352,7 +352,7 @@ void TestApp::positionPanel()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     child->editor()->setText(text);
     child->editor()->setCaretLine(line);
     child->editor()->setCaretColumn(column);
@@ -372,7 +372,7 @@ void TestApp::insertKeyTwice()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     SyntaxEdit *editor = child->editor();
     editor->setFocus();
 
@@ -409,7 +409,7 @@ void TestApp::statusBarMouse()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     SyntaxEdit *editor = child->editor();
     QApplication::setActiveWindow(&mainForm);
     mainForm.activateWindow();
@@ -490,7 +490,7 @@ void TestApp::popupDeleteRemovesTheSelection()
     ScratchProgramFolder folder;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     SyntaxEdit *editor = child->editor();
     editor->setText(QStringLiteral("ab cd\r\n"));
     QMenu *popup = child->popupMenu();
@@ -535,7 +535,7 @@ void TestApp::languageSwitch()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     const QString before = child->editor()->text();
     QAction *html = child->languageAction(DocumentLanguage::Html);
     QAction *chosen = child->languageAction(language);
@@ -583,7 +583,7 @@ void TestApp::closeCheck()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     child->editor()->setText(QStringLiteral("ahoj\r\nsvete\r\n"));
     child->editor()->insert(QStringLiteral("!"));
     QVERIFY(child->editor()->isModified());
@@ -689,7 +689,7 @@ void TestApp::goToLine()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     child->editor()->setCaretLine(2);
     child->editor()->setCaretColumn(3);
 
@@ -811,7 +811,7 @@ void TestApp::rulerOnDocumentWindow()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     SyntaxEdit *editor = child->editor();
     Ruler *ruler = child->ruler();
     QVERIFY(ruler->isVisible());
@@ -904,7 +904,7 @@ void TestApp::completionList()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     SyntaxEdit *editor = child->editor();
     editor->setText(QStringLiteral("<ta\r\n"));
     editor->setCaretColumn(4);
@@ -957,7 +957,7 @@ void TestApp::viewSettingsAppliedWhenShown()
     mainForm.action(item)->trigger();
     QVERIFY(!mainForm.action(item)->isChecked());
 
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     auto isOn = [child](int which) {
         switch (which) {
         case 0: return child->ruler()->isVisible();
@@ -989,7 +989,7 @@ void TestApp::htmlColoursFromDefaultSettings()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     QsciLexer *html = child->editor()->highlighterLexer(Highlighter::Html);
     QVERIFY(html);
 

@@ -82,7 +82,7 @@ void TestShell::messageBoxesAndDialogsSpeakCzech()
     QVERIFY(folder.isValid());
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     child->editor()->insert(QStringLiteral("x"));
 
     QStringList buttons;
@@ -148,7 +148,7 @@ void TestShell::menuAndPopupItemsCarryIcons()
 {
     ScratchProgramFolder folder;
     TMainForm mainForm;
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     // Every picture named in the table exists in the theme, and the named items show it once
     // their menu opens.
     for (QMenu *menu : mainForm.findChildren<QMenu *>() + child->findChildren<QMenu *>())
@@ -383,7 +383,7 @@ void TestShell::completionListLooksAndTypes()
     ScratchProgramFolder folder;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     SyntaxEdit *editor = child->editor();
     editor->setText(QStringLiteral("<t\r\n"));
     editor->setCaretColumn(3);
@@ -547,7 +547,7 @@ void TestShell::menuShortcutsWinOverEditorKeys()
     ScratchProgramFolder folder;
     TMainForm mainForm;
     QVERIFY(showMainForm(mainForm));
-    TChildForm *child = mainForm.documents().createDocument();
+    TChildForm *child = childForm(mainForm.documents().createDocument());
     SyntaxEdit *editor = child->editor();
     editor->setText(QStringLiteral("ab\r\ncd\r\n"));
     editor->setCaretColumn(2);

@@ -1,5 +1,5 @@
 #include "app/child_form.h"
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 #include "app/main_form.h"
 #include "files/document_manager.h"
 #include "app/main_window_builder.h"
@@ -256,7 +256,7 @@ void TestCommands::registryRules()
 {
     using Target = CommandRegistry::Target;
     CommandRegistry registry;
-    QList<TChildForm *> targets;
+    QList<DocumentWindow *> targets;
     QVERIFY(registry.add(QStringLiteral("A"), Target::Document,
                          [&](const CommandContext &context) { targets << context.window; }));
     QTest::ignoreMessage(QtWarningMsg, "Command A is already registered");
@@ -267,11 +267,11 @@ void TestCommands::registryRules()
     registry.run(QStringLiteral("A"), CommandContext{}); // no document: nothing happens
     QVERIFY(targets.isEmpty());
     registry.run(QStringLiteral("B"), CommandContext{});
-    QCOMPARE(targets, QList<TChildForm *>{nullptr});
+    QCOMPARE(targets, QList<DocumentWindow *>{nullptr});
 
     TChildForm *document = m_shell->resetWithDocument();
     registry.run(QStringLiteral("A"), CommandContext{document, &m_shell->mainForm(), nullptr});
-    QCOMPARE(targets, (QList<TChildForm *>{nullptr, document})); // the first registration stayed
+    QCOMPARE(targets, (QList<DocumentWindow *>{nullptr, document})); // the first registration stayed
 
     // Every subsystem's commands together: no name is registered twice.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("already registered")));
@@ -282,11 +282,11 @@ void TestCommands::popupActsOnItsOwnDocument()
 {
     TChildForm *first = m_shell->resetWithDocument();
     setMarked(*first->editor(), QStringLiteral("a|b"));
-    TChildForm *second = m_shell->mainForm().documents().createDocument();
+    DocumentWindow *second = m_shell->mainForm().documents().createDocument();
     setMarked(*second->editor(), QStringLiteral("c|d"));
     QCOMPARE(m_shell->mainForm().documents().activeDocument(), second);
 
-    auto item = [](TChildForm *document, const char *name) {
+    auto item = [](QWidget *document, const char *name) {
         return document->findChild<QAction *>(QString::fromLatin1(name));
     };
     QVERIFY(item(first, "Copyright_PopUpMenu"));
@@ -838,7 +838,7 @@ void TestCommands::exampleOpens()
     QVERIFY(action && action->isEnabled());
     for (int run = 1; run <= 2; ++run) {
         action->trigger();
-        TChildForm *example = mainForm.documents().activeDocument();
+        DocumentWindow *example = mainForm.documents().activeDocument();
         QVERIFY(example && example != earlier);
         QCOMPARE(example->windowTitle(), QFileInfo(file).fileName());
         QVERIFY(example->parentWidget()->isMaximized());

@@ -166,7 +166,7 @@ void TestFiles::openChoosesHighlighterFromPath()
     Fixture f;
     QVERIFY(writeFile(f.path(name), "a {}\r\nb\r\n"));
     f.files->openFile(f.path(name));
-    TChildForm *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeDocument();
     QVERIFY(child);
     QCOMPARE(child->windowTitle(), f.path(name));
     QCOMPARE(int(child->editor()->highlighter()), highlighter);
@@ -203,7 +203,7 @@ void TestFiles::newThenSaveWritesTheTemplate()
 {
     Fixture f;
     f.files->NewClick();
-    TChildForm *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeDocument();
     QCOMPARE(child->windowTitle(), QStringLiteral("Novy2.html"));
     QVERIFY(!child->editor()->isModified());
     QCOMPARE(child->editor()->caret(), (TextPosition{11, 8}));
@@ -369,7 +369,7 @@ void TestFiles::newDocumentKinds()
     QFETCH(int, highlighter);
     Fixture f;
     f.files->createNewDocument(kind);
-    TChildForm *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeDocument();
     SyntaxEdit *editor = child->editor();
     QCOMPARE(child->windowTitle(), caption);
     QCOMPARE(editor->line(0), firstLine);
@@ -516,7 +516,7 @@ void TestFiles::openedDocumentsUndoAndAsk()
     case Road::FilePanel: f.files->FileListBoxDblClick(path); break;
     case Road::Example: f.mainForm->commands().run(QStringLiteral("Ak_CasClick")); break;
     }
-    TChildForm *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeDocument();
     QVERIFY(child);
     QCOMPARE(f.windows(), 2);
     SyntaxEdit *editor = child->editor();
@@ -656,7 +656,7 @@ void TestFiles::exitStopsAtTheFirstKeptDocument()
     QCOMPARE(asked, escape ? QStringList{question} : (QStringList{question, QStringLiteral("QFileDialog")}));
     QVERIFY(f.mainForm->isVisible());
     QCOMPARE(f.windows(), 2);
-    for (TChildForm *document : f.documents().documents())
+    for (DocumentWindow *document : f.documents().documents())
         QVERIFY(document->editor()->isModified());
 
     asked.clear();

@@ -224,7 +224,7 @@ struct Fixture
     ~Fixture()
     {
         keeper.reset();
-        for (TChildForm *document : documents().documents())
+        for (DocumentWindow *document : documents().documents())
             document->setCloseConfirmed();
     }
     DocumentManager &documents() const { return mainForm->documents(); }
@@ -259,8 +259,8 @@ void type(SyntaxEdit *editor, const QString &text)
 void TestRecovery::editedDocumentsAreCopiedAndForgotten()
 {
     Fixture f;
-    TChildForm *startup = f.documents().createDocument(); // Novy1.html, unmodified
-    TChildForm *typed = f.documents().createDocument();
+    DocumentWindow *startup = f.documents().createDocument(); // Novy1.html, unmodified
+    DocumentWindow *typed = f.documents().createDocument();
     typed->setWindowTitle(QStringLiteral("Novy2.html"));
     type(typed->editor(), QStringLiteral("Čau"));
     f.copyNow();
@@ -282,14 +282,14 @@ void TestRecovery::editedDocumentsAreCopiedAndForgotten()
 
     // Closing it (the changes dropped on purpose) removes the copy too.
     typed->setCloseConfirmed();
-    const QPointer<TChildForm> closing(typed);
+    const QPointer<DocumentWindow> closing(typed);
     QVERIFY(f.documents().close(typed));
     QTRY_VERIFY(!closing);
     f.keeper->waitForWrites();
     QVERIFY(!f.copyFor(QStringLiteral("Novy2.html")));
 
     // A clean exit leaves no folder behind.
-    TChildForm *another = f.documents().createDocument();
+    DocumentWindow *another = f.documents().createDocument();
     type(another->editor(), QStringLiteral("y"));
     f.copyNow();
     QCOMPARE(sessionsIn(f.root.path()).size(), 1);
@@ -311,7 +311,7 @@ void TestRecovery::copiesAreTakenByThemselvesAfterTyping()
     QAccessible::setActive(accessibility);
     auto restore = qScopeGuard([] { QAccessible::setActive(false); });
     Fixture f;
-    TChildForm *document = f.documents().createDocument();
+    DocumentWindow *document = f.documents().createDocument();
     QSignalSpy written(f.keeper.get(), &RecoveryKeeper::copyWritten);
     type(document->editor(), QStringLiteral("abc"));
     QVERIFY(written.isEmpty()); // not per keystroke
@@ -327,7 +327,7 @@ void TestRecovery::aLargeDocumentIsCopiedWhole()
 {
     // Large enough for its copy to go into memory the keeper's thread made ready.
     Fixture f;
-    TChildForm *document = f.documents().createDocument();
+    DocumentWindow *document = f.documents().createDocument();
     SyntaxEdit *editor = document->editor();
     QString text;
     for (int line = 0; text.size() < RecoveryKeeper::kPreparedRoomFrom * 2; ++line)
@@ -362,9 +362,9 @@ void TestRecovery::restoredDocumentsOpenModifiedAndSaveLikeTheirFile()
 
     const QStringList unreadable = f.keeper->restore(OrphanedCopies::find(f.root.path()));
     QVERIFY(unreadable.isEmpty());
-    const QList<TChildForm *> documents = f.documents().documents();
+    const QList<DocumentWindow *> documents = f.documents().documents();
     QCOMPARE(documents.size(), 2);
-    TChildForm *restored = documents.at(0)->windowTitle() == file ? documents.at(0) : documents.at(1);
+    DocumentWindow *restored = documents.at(0)->windowTitle() == file ? documents.at(0) : documents.at(1);
     QCOMPARE(restored->windowTitle(), file);
     SyntaxEdit *editor = restored->editor();
     QVERIFY(editor->isModified());

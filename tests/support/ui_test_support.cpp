@@ -130,6 +130,11 @@ void ModalSteps::meet(QWidget *modal)
     m_seen.append(describeModal(modal));
 }
 
+TChildForm *childForm(DocumentWindow *window)
+{
+    return qobject_cast<TChildForm *>(window);
+}
+
 bool showMainForm(TMainForm &mainForm)
 {
     mainForm.resize(800, 600);
@@ -174,7 +179,7 @@ void SharedMainForm::reset()
 TChildForm *SharedMainForm::resetWithDocument()
 {
     reset();
-    return m_mainForm->documents().createDocument();
+    return childForm(m_mainForm->documents().createDocument());
 }
 
 namespace {

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+class DocumentWindow;
 class TChildForm;
 class TMainForm;
 
@@ -131,6 +132,9 @@ private:
 
 // Shows the main window in a size that leaves room for the panels; false unless it was exposed.
 bool showMainForm(TMainForm &mainForm);
+
+// The main window's document window behind the document manager's view of it (none stays none).
+TChildForm *childForm(DocumentWindow *window);
 
 // The control of that objectName in the window; a missing one ends the test program, naming it.
 template <typename T>

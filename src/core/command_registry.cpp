@@ -1,7 +1,7 @@
-#include "app/command_registry.h"
+#include "core/command_registry.h"
 
-#include "app/child_form.h"
 #include "base/velinor_error.h"
+#include "core/document_window.h"
 #include "editor/syntax_edit.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@
 
 std::function<TextDocument *()> CommandContext::documentSource() const
 {
-    const QPointer<TChildForm> target = window;
+    const QPointer<DocumentWindow> target = window;
     return [target]() -> TextDocument * { return target ? target->editor() : nullptr; };
 }
 

@@ -5,7 +5,7 @@
 class DocumentManager;
 class QWidget;
 class SyntaxEdit;
-class TChildForm;
+class DocumentWindow;
 class TextDocument;
 
 // What a command acts on: its target document window (none when no document is open), the widget
@@ -13,7 +13,7 @@ class TextDocument;
 // the active document; a window with a target of its own (a document's pop-up menu) passes its own.
 struct CommandContext
 {
-    TChildForm *window = nullptr;
+    DocumentWindow *window = nullptr;
     QWidget *parent = nullptr;
     DocumentManager *documents = nullptr;
 

@@ -1,4 +1,4 @@
-#include "app/save_question.h"
+#include "files/save_question.h"
 
 #include <QPushButton>
 #include <QMessageBox>

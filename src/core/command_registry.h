@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/command_context.h"
+#include "core/command_context.h"
 
 #include <QHash>
 #include <QString>
