@@ -1,8 +1,10 @@
 #include "tools/screen_capture.h"
 
 #include <QDBusConnection>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusReply>
+#include <QDBusServiceWatcher>
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,6 +18,8 @@
 namespace {
 
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+const QString kResponse = QStringLiteral("Response");
 
 // Receives the portal's answer to one screenshot request.
 class PortalAnswer : public QObject
@@ -39,28 +43,56 @@ public slots:
     }
 };
 
+// Listens for the Response signal of one request object; D-Bus signals can only be connected by
+// their slot's signature.
+bool listenForResponse(QDBusConnection &bus, const QString &requestPath, PortalAnswer *answer)
+{
+    return bus.connect(kPortalService, requestPath, kRequestInterface, kResponse, answer,
+                       SLOT(Response(uint, QVariantMap)));
+}
+
+void stopListening(QDBusConnection &bus, const QString &requestPath, PortalAnswer *answer)
+{
+    bus.disconnect(kPortalService, requestPath, kRequestInterface, kResponse, answer,
+                   SLOT(Response(uint, QVariantMap)));
+}
+
+} // namespace
+
 QImage captureThroughPortal()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return {};
     const QString token = QStringLiteral("velinor%1").arg(QRandomGenerator::global()->generate());
-    // The request's object path is known before the call, so the answer cannot arrive unheard.
+    // The request's object path is known before the call (the caller's unique name without its
+    // ':' and with '_' for '.', then the token), so an answer sent at once cannot go unheard.
     QString sender = bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    const QString requestPath = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+    QString requestPath = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
 
     PortalAnswer answer;
-    // D-Bus signals can only be connected by their slot's signature.
-    if (!bus.connect(kPortalService, requestPath, QStringLiteral("org.freedesktop.portal.Request"),
-                     QStringLiteral("Response"), &answer, SLOT(Response(uint, QVariantMap))))
+    if (!listenForResponse(bus, requestPath, &answer))
         return {};
-    QDBusInterface portal(kPortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
-                          QStringLiteral("org.freedesktop.portal.Screenshot"), bus);
+    // A portal that quits without answering must not leave the eyedropper waiting a minute.
+    QDBusServiceWatcher portalGone(kPortalService, bus, QDBusServiceWatcher::WatchForUnregistration);
+    QObject::connect(&portalGone, &QDBusServiceWatcher::serviceUnregistered, &answer, &PortalAnswer::done);
+
+    QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                       QStringLiteral("org.freedesktop.portal.Screenshot"),
+                                                       QStringLiteral("Screenshot"));
     const QVariantMap options{{QStringLiteral("handle_token"), token}, {QStringLiteral("interactive"), false}};
-    const QDBusReply<QDBusObjectPath> reply = portal.call(QStringLiteral("Screenshot"), QString(), options);
+    call << QString() << options;
+    const QDBusReply<QDBusObjectPath> reply = bus.call(call);
     if (!reply.isValid())
         return {};
+    // Portals older than the token rule choose the path themselves: listen there instead.
+    if (reply.value().path() != requestPath) {
+        stopListening(bus, requestPath, &answer);
+        requestPath = reply.value().path();
+        if (!listenForResponse(bus, requestPath, &answer))
+            return {};
+    }
 
     // The desktop may ask the user first; give up after a minute rather than wait for ever.
     QEventLoop loop;
@@ -76,8 +108,6 @@ QImage captureThroughPortal()
     QFile::remove(path);
     return picture;
 }
-
-} // namespace
 
 QImage captureWholeScreen()
 {
