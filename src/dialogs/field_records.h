@@ -230,20 +230,29 @@ FieldRecord<F> radioGroup(const char *groupName, const QString &title, std::vect
     return r;
 }
 
+// What every colour field shares: the sample, its label, the colour it binds and its companion box.
+template <typename F>
+FieldRecord<F> colourSampleField(FieldKind kind, const char *sampleName, const QString &label, Rgb F::*colour,
+                                 const char *companionName, bool F::*shown)
+{
+    FieldRecord<F> r;
+    r.shape.kind = kind;
+    r.shape.objectName = sampleName;
+    r.shape.label = label;
+    r.shape.companionName = companionName;
+    r.colour = colour;
+    r.checked = shown;
+    return r;
+}
+
 // A colour sample with its button "..." and companion box.
 template <typename F>
 FieldRecord<F> colourField(const char *sampleName, const char *buttonName, const QString &label, Rgb F::*colour,
                            const char *companionName, bool F::*shown, CompanionTicks ticks)
 {
-    FieldRecord<F> r;
-    r.shape.kind = FieldKind::Colour;
-    r.shape.objectName = sampleName;
+    FieldRecord<F> r = colourSampleField(FieldKind::Colour, sampleName, label, colour, companionName, shown);
     r.shape.colourButtonName = buttonName;
-    r.shape.label = label;
-    r.shape.companionName = companionName;
     r.shape.ticks = ticks;
-    r.colour = colour;
-    r.checked = shown;
     return r;
 }
 
@@ -254,14 +263,8 @@ template <typename F>
 FieldRecord<F> colourPanelField(const char *sampleName, const char *areaName, const QString &label, Rgb F::*colour,
                                 const char *companionName, const QString &companionCaption, bool F::*shown)
 {
-    FieldRecord<F> r;
-    r.shape.kind = FieldKind::ColourPanel;
-    r.shape.objectName = sampleName;
+    FieldRecord<F> r = colourSampleField(FieldKind::ColourPanel, sampleName, label, colour, companionName, shown);
     r.shape.clickAreaName = areaName;
-    r.shape.label = label;
-    r.shape.companionName = companionName;
     r.shape.companionCaption = companionCaption;
-    r.colour = colour;
-    r.checked = shown;
     return r;
 }
