@@ -276,7 +276,7 @@ void TestSmallDialogs::enterInsertsInLabelAndParameter()
         bool focused = false;
         runDialog(c.action, [&](QWidget *modal) {
             auto *field = modal->findChild<QLineEdit *>(QString::fromLatin1(c.field));
-            focused = field->hasFocus();
+            focused = QTest::qWaitForWindowActive(modal) && field->hasFocus(); // once the dialog is active
             QTest::keyClick(field, Qt::Key_Return);
             stillOpen = modal->isVisible();
             if (stillOpen)
