@@ -276,7 +276,8 @@ void TestSmallDialogs::enterInsertsInLabelAndParameter()
         bool focused = false;
         runDialog(c.action, [&](QWidget *modal) {
             auto *field = modal->findChild<QLineEdit *>(QString::fromLatin1(c.field));
-            focused = QTest::qWaitForWindowActive(modal) && field->hasFocus(); // once the dialog is active
+            // The field has the focus once the window is active, which the platform reports later.
+            focused = QTest::qWaitFor([modal] { return modal->isActiveWindow(); }) && field->hasFocus();
             QTest::keyClick(field, Qt::Key_Return);
             stillOpen = modal->isVisible();
             if (stillOpen)
