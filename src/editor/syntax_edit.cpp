@@ -1,6 +1,7 @@
 #include "editor/syntax_edit.h"
 
 #include "editor/edit.h"
+#include "editor/insertion.h"
 #include "editor/line_buffer.h"
 #include "editor/line_end_marks.h"
 #include "editor/syntax_edit_accessible.h"
@@ -107,6 +108,9 @@ SyntaxEdit::SyntaxEdit(QWidget *parent) : QsciScintilla(parent)
     setHighlighter(Highlighter::Html);
     setNonPrintableVisible(false);
 
+    // The base class answers every caret move with the caret's column, counted from the line start
+    // (a long wait on a long line), for a signal and a brace matching Velinor does not use.
+    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & SC_UPDATE_CONTENT) {
             // Typing widens the caret's range when it makes the caret's line longer than ever.
@@ -252,10 +256,18 @@ QByteArray SyntaxEdit::lineBytes(int line) const
 
 int SyntaxEdit::lineLengthInCharacters(int line) const
 {
+    // From the component's index of line starts in characters, without reading the line: the
+    // characters up to the next line's start, less its line break (one byte per character).
     auto *self = const_cast<SyntaxEdit *>(this);
-    const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long lines = self->SendScintilla(SCI_GETLINECOUNT);
+    if (line < 0 || line >= lines)
+        return 0;
     const long end = self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
-    return int(countCharacters(start, end));
+    const long next = line + 1 < lines ? self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1))
+                                       : self->SendScintilla(SCI_GETLENGTH);
+    return int(self->SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line + 1), kUtf32Index)
+               - self->SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf32Index)
+               - (next - end));
 }
 
 long SyntaxEdit::countCharacters(long start, long end) const
@@ -343,6 +355,11 @@ void SyntaxEdit::placeCaret(int line, int column)
 {
     int virtualSpace = 0;
     const long pos = positionOfColumn(line, column, &virtualSpace);
+    placeCaretAt(pos, virtualSpace);
+}
+
+void SyntaxEdit::placeCaretAt(long pos, int virtualSpace)
+{
     SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(pos));
     if (virtualSpace > 0) {
         SendScintilla(SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
@@ -409,12 +426,22 @@ void SyntaxEdit::runSteps(const Edit &edit)
     // goes into the component as one change.
     int reachUp = 0;
     int reachDown = 0;
+    int reachLeft = 0;
     bool inserts = false;
+    bool staysOnTheCaretLine = true; // no step to another line and none to the right
     for (const Edit::Step &step : edit.steps()) {
-        if (step.kind == Edit::StepKind::Up)
+        if (step.kind == Edit::StepKind::Up) {
             (step.count > 0 ? reachUp : reachDown) += std::abs(step.count);
+            staysOnTheCaretLine = false;
+        }
+        if (step.kind == Edit::StepKind::Left) {
+            staysOnTheCaretLine = staysOnTheCaretLine && step.count >= 0;
+            reachLeft += std::max(step.count, 0);
+        }
         inserts = inserts || step.kind == Edit::StepKind::Insert;
     }
+    if (staysOnTheCaretLine && runStepsInWindow(edit, reachLeft, inserts))
+        return;
 
     const int lines = lineCount();
     const TextPosition caretAt = caret();
@@ -443,27 +470,118 @@ void SyntaxEdit::runSteps(const Edit &edit)
 
     if (inserts) {
         replaceLines(first, last, buffer.lines());
-        m_noLines = false; // even an empty insertion gives a document without lines its first line
-        if (!m_modified && m_silentChanges == 0) {
-            m_modified = true; // an insertion counts as a change even when the text stays the same
-            emit statusChanged();
-        }
+        countInsertionAsChange();
     }
     widenCaretRange(buffer.maxLineWidth());
     placeCaret(first + buffer.caretLine() - 1, buffer.caretColumn());
 }
 
+bool SyntaxEdit::runStepsInWindow(const Edit &edit, int reachLeft, bool inserts)
+{
+    // On a very long line (a minified stylesheet or script) even a copy of the caret's line costs
+    // more than the keystroke may. Steps that stay on that line and move only to the left run on a
+    // window of it around the caret and the selection: the line outside the window does not take
+    // part in an insertion, so long as the window neither starts nor ends in spaces that the
+    // insertion's trimming could reach, and the line itself ends in no space that it would trim.
+    constexpr long kLongLine = 4096;   // bytes; shorter lines are copied whole
+    constexpr int kExtraColumns = 64;  // beyond the columns the steps move left
+    const long caretPos = SendScintilla(SCI_GETCURRENTPOS);
+    const long anchorPos = SendScintilla(SCI_GETANCHOR);
+    const int line = int(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(caretPos)));
+    if (SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(anchorPos)) != line)
+        return false;
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    if (lineEnd - lineStart <= kLongLine)
+        return false;
+    auto byteAt = [this](long position) { return char(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(position))); };
+
+    const long margin = long(reachLeft) + kExtraColumns;
+    long windowStart = std::min(caretPos, anchorPos);
+    for (long characters = 0; windowStart > lineStart && characters < margin;) {
+        --windowStart;
+        if ((static_cast<unsigned char>(byteAt(windowStart)) & 0xC0) != 0x80)
+            ++characters;
+    }
+    while (windowStart > lineStart && byteAt(windowStart) == ' ')
+        --windowStart;
+    long windowEnd = lineEnd;
+    if (byteAt(lineEnd - 1) != ' ') {
+        windowEnd = positionAfter(std::max(caretPos, anchorPos), kExtraColumns, lineEnd);
+        while (windowEnd < lineEnd && byteAt(windowEnd - 1) == ' ')
+            ++windowEnd;
+    }
+
+    // Columns in the window count from its start; the window's first line is the caret's line.
+    const int skipped = int(countCharacters(lineStart, windowStart));
+    const int caretVirtualSpace = int(SendScintilla(SCI_GETSELECTIONNCARETVIRTUALSPACE,
+                                                    static_cast<unsigned long>(SendScintilla(SCI_GETMAINSELECTION))));
+    const TextPosition caretAt{1, int(countCharacters(windowStart, caretPos)) + caretVirtualSpace + 1};
+    const TextPosition anchorAt{1, int(countCharacters(windowStart, anchorPos)) + 1};
+    const QByteArray windowBytes = textRange(windowStart, windowEnd);
+    LineBuffer buffer(QStringList{QString::fromUtf8(windowBytes)}, m_maxLineWidth - skipped);
+    buffer.setCaretColumn(caretAt.column);
+    if (!(anchorAt == caretAt))
+        buffer.select(anchorAt, caretAt);
+    {
+        UndoGroup group(buffer);
+        buffer.runSteps(edit);
+    }
+
+    // The caret's place in the window's new text, as bytes from the window's start.
+    const QStringList result = buffer.lines();
+    long caretOffset = 0;
+    for (int l = 1; l < buffer.caretLine(); ++l)
+        caretOffset += result.at(l - 1).toUtf8().size() + 1;
+    const QString &caretLineText = result.at(buffer.caretLine() - 1);
+    const int column = buffer.caretColumn() - 1;
+    caretOffset += caretLineText.left(indexAfterCharacters(caretLineText, column)).toUtf8().size();
+    const int virtualSpace = std::max(0, column - characterCount(caretLineText));
+
+    if (inserts) {
+        replaceRange(windowStart, windowEnd, result.join(QLatin1Char('\n')).toUtf8());
+        countInsertionAsChange();
+        int widest = 0;
+        for (int l = line; l < line + int(result.size()); ++l)
+            widest = std::max(widest, lineLengthInCharacters(l));
+        widenCaretRange(widest + 1);
+    }
+    placeCaretAt(windowStart + caretOffset, virtualSpace);
+    return true;
+}
+
+void SyntaxEdit::countInsertionAsChange()
+{
+    m_noLines = false; // even an empty insertion gives a document without lines its first line
+    if (!m_modified && m_silentChanges == 0) {
+        m_modified = true; // an insertion counts as a change even when the text stays the same
+        emit statusChanged();
+    }
+}
+
+QByteArray SyntaxEdit::textRange(long start, long end) const
+{
+    if (end <= start)
+        return {};
+    auto *self = const_cast<SyntaxEdit *>(this);
+    return QByteArray(reinterpret_cast<const char *>(
+                          self->SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start)),
+                      end - start);
+}
+
 void SyntaxEdit::replaceLines(int first, int last, const QStringList &replacement)
 {
-    // Lines first..last (1-based; none when last < first) become the replacement; only the bytes
-    // that differ are touched, so that undo keeps a small record.
+    // Lines first..last (1-based; none when last < first) become the replacement.
     const int sciLines = int(SendScintilla(SCI_GETLINECOUNT));
     const long start = last >= first ? SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(first - 1)) : 0;
     const long end = last >= first ? SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(std::min(last, sciLines) - 1)) : 0;
-    const char *oldData = reinterpret_cast<const char *>(
-        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
-    const QByteArray oldBytes = end > start ? QByteArray(oldData, end - start) : QByteArray();
-    const QByteArray newBytes = replacement.join(QLatin1Char('\n')).toUtf8();
+    replaceRange(start, end, replacement.join(QLatin1Char('\n')).toUtf8());
+}
+
+void SyntaxEdit::replaceRange(long start, long end, const QByteArray &newBytes)
+{
+    // Only the bytes that differ are touched, so that undo keeps a small record.
+    const QByteArray oldBytes = textRange(start, end);
     if (oldBytes == newBytes)
         return;
 
@@ -549,12 +667,11 @@ qint64 SyntaxEdit::statusLength() const
     if (lines == 0)
         return 0;
     auto *self = const_cast<SyntaxEdit *>(this);
-    // Characters of the component's text from its line index, without scanning the text.
+    // Characters of the component's text from its line index (its entry after the last line is the
+    // whole text), without scanning the text.
     const long sciLines = self->SendScintilla(SCI_GETLINECOUNT);
-    const long lastStart = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(sciLines - 1));
-    const long charsBeforeLast = self->SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(sciLines - 1), kUtf32Index);
-    const long charsOfLast = countCharacters(lastStart, self->SendScintilla(SCI_GETLENGTH));
-    const qint64 characters = qint64(charsBeforeLast) + charsOfLast - (sciLines - 1); // without the "\n"s
+    const long all = self->SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(sciLines), kUtf32Index);
+    const qint64 characters = qint64(all) - (sciLines - 1); // without the "\n"s
     return characters + 2 * qint64(lines);
 }
 

@@ -113,7 +113,14 @@ private:
     void onModified(int position, int modificationType, const char *text, int length, int linesAdded);
     void replaceAllText(const SplitText &split);
     void placeCaret(int line, int column); // 1-based, column may be in virtual space
+    void placeCaretAt(long position, int virtualSpace);
+    // Runs steps that stay on a very long caret line on a window of it; false when they do not
+    // qualify and need the whole lines.
+    bool runStepsInWindow(const Edit &edit, int reachLeft, bool inserts);
+    void countInsertionAsChange();
     void replaceLines(int first, int last, const QStringList &replacement);
+    void replaceRange(long start, long end, const QByteArray &newBytes); // the bytes start..end
+    QByteArray textRange(long start, long end) const;
     long positionOfColumn(int line, int column, int *virtualSpace) const;
     int lineLengthInCharacters(int line) const;
     // Characters between two positions, and the position that many characters on (no further than

@@ -7,10 +7,13 @@ namespace {
 
 inline bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-// Continuation bytes (10xxxxxx) among the eight bytes of a word: bit 7 set, bit 6 clear.
+// Continuation bytes (10xxxxxx) among the eight bytes of a word: bit 7 set, bit 6 clear. The marks
+// become a 0 or 1 per byte, summed into the top byte by one multiplication (the generic x86-64
+// build has no population-count instruction and would call a library routine per word).
 inline int continuationBytes(std::uint64_t word)
 {
-    return __builtin_popcountll((word & ~(word << 1)) & 0x8080808080808080ULL);
+    const std::uint64_t marks = ((word & ~(word << 1)) & 0x8080808080808080ULL) >> 7;
+    return int((marks * 0x0101010101010101ULL) >> 56);
 }
 
 } // namespace

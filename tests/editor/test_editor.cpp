@@ -20,6 +20,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(TextPosition)
+Q_DECLARE_METATYPE(Edit)
 
 namespace {
 
@@ -82,6 +83,8 @@ private slots:
     void utf8Counting_data();
     void utf8Counting();
     void columnsOnALineEditedInTheMiddle();
+    void editsOnAVeryLongLine_data();
+    void editsOnAVeryLongLine();
 };
 
 void TestEditor::contract_data()
@@ -678,6 +681,80 @@ void TestEditor::columnsOnALineEditedInTheMiddle()
     QCOMPARE(editor.caret(), (TextPosition{1, 900}));
     editor.insert(QStringLiteral("|"));
     QCOMPARE(editor.line(0).toUcs4().mid(899, 1), QString(QStringLiteral("|")).toUcs4());
+}
+
+void TestEditor::editsOnAVeryLongLine_data()
+{
+    // A minified line of some 25 kB with two-, three- and four-byte characters, and a run of spaces
+    // in its middle. Edits on such a line work on a piece of it around the caret; each case checks
+    // the editor against the plain model, which always works on whole lines.
+    const QString piece = QString::fromUtf8(".r{font:\"Žluťoučký 😀\";color:#f€0}");
+    const QString half = piece.repeated(300);
+    const QString line = half + QString(300, QLatin1Char(' ')) + half;
+    const int length = int(line.toUcs4().size());
+    const int afterSpaces = int(half.toUcs4().size()) + 301;
+    const QString endsInSpaces = line + QStringLiteral("   ");
+
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<TextPosition>("anchor");
+    QTest::addColumn<TextPosition>("caret");
+    QTest::addColumn<Edit>("edit");
+    const TextPosition middle{1, length / 3};
+    QTest::newRow("an entity in the middle") << QStringList{line} << middle << middle << Edit().insert(QStringLiteral("&nbsp;"));
+    QTest::newRow("a tag pair at the start") << QStringList{line} << TextPosition{1, 1} << TextPosition{1, 1}
+                                             << Edit().insert(QStringLiteral("<b></b>")).left(4);
+    QTest::newRow("a tag pair at the end") << QStringList{line} << TextPosition{1, length + 1} << TextPosition{1, length + 1}
+                                           << Edit().insert(QStringLiteral("<b></b>")).left(4);
+    QTest::newRow("beyond the end, in virtual space") << QStringList{line} << TextPosition{1, length + 10}
+                                                      << TextPosition{1, length + 10} << Edit().insert(QStringLiteral("x"));
+    QTest::newRow("lines in the middle") << QStringList{line} << middle << middle
+                                         << Edit().insert(QStringLiteral("a\r\n  b  \r\nc")).left(2);
+    QTest::newRow("a line break after a run of spaces trims them")
+        << QStringList{line} << TextPosition{1, afterSpaces} << TextPosition{1, afterSpaces} << Edit().insert(QStringLiteral("\r\n"));
+    QTest::newRow("spaces inserted before a run of spaces")
+        << QStringList{line} << TextPosition{1, afterSpaces - 300} << TextPosition{1, afterSpaces - 300}
+        << Edit().insert(QStringLiteral("  \r\n "));
+    QTest::newRow("a line ending in spaces loses them")
+        << QStringList{endsInSpaces} << middle << middle << Edit().insert(QStringLiteral("x"));
+    QTest::newRow("a selection replaced") << QStringList{line} << TextPosition{1, length / 2 - 150} << TextPosition{1, length / 2}
+                                          << Edit().insert(QStringLiteral("y"));
+    QTest::newRow("a selection made backwards replaced")
+        << QStringList{line} << TextPosition{1, length / 2 + 150} << TextPosition{1, length / 2} << Edit().insert(QString());
+    QTest::newRow("far to the left after inserting") << QStringList{line} << middle << middle
+                                                     << Edit().insert(QStringLiteral("ab")).left(700);
+    QTest::newRow("to the left only") << QStringList{line} << middle << middle << Edit().left(10);
+    QTest::newRow("up to the line above") << QStringList{QStringLiteral("short"), line, QStringLiteral("after")}
+                                          << TextPosition{2, 5000} << TextPosition{2, 5000}
+                                          << Edit().insert(QStringLiteral("<br>\r\n")).up(1);
+    QTest::newRow("between other lines") << QStringList{QStringLiteral("before"), line, QStringLiteral("after")}
+                                         << TextPosition{2, length} << TextPosition{2, length}
+                                         << Edit().insert(QString::fromUtf8("😀\r\n"));
+}
+
+void TestEditor::editsOnAVeryLongLine()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(TextPosition, anchor);
+    QFETCH(TextPosition, caret);
+    QFETCH(Edit, edit);
+    SyntaxEdit editor;
+    LineBuffer model;
+    for (TextDocument *doc : {static_cast<TextDocument *>(&editor), static_cast<TextDocument *>(&model)}) {
+        doc->setText(lines.join(QStringLiteral("\r\n")));
+        doc->select(anchor, caret);
+        if (!doc->hasSelection()) { // a caret in virtual space is placed, not selected
+            doc->setCaretLine(caret.line);
+            doc->setCaretColumn(caret.column);
+        }
+        apply(edit, *doc);
+    }
+    QCOMPARE(editor.lines(), model.lines());
+    QCOMPARE(editor.caret(), model.caret());
+    QCOMPARE(editor.statusLength(), model.statusLength());
+    for (const QString &line : editor.lines())
+        QVERIFY(editor.maxLineWidth() > characterCount(line)); // the caret may reach every line's end
+    editor.undo();
+    QCOMPARE(editor.lines(), lines);
 }
 
 #include "test_editor.moc"
