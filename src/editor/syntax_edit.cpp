@@ -365,6 +365,8 @@ void SyntaxEdit::placeCaretAt(long pos, int virtualSpace)
         SendScintilla(SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
         SendScintilla(SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
     }
+    if (caretLineIsLong())
+        styleThroughCaretLine();
     SendScintilla(SCI_SCROLLCARET);
     emit statusChanged();
 }
@@ -483,7 +485,6 @@ bool SyntaxEdit::runStepsInWindow(const Edit &edit, int reachLeft, bool inserts)
     // window of it around the caret and the selection: the line outside the window does not take
     // part in an insertion, so long as the window neither starts nor ends in spaces that the
     // insertion's trimming could reach, and the line itself ends in no space that it would trim.
-    constexpr long kLongLine = 4096;   // bytes; shorter lines are copied whole
     constexpr int kExtraColumns = 64;  // beyond the columns the steps move left
     const long caretPos = SendScintilla(SCI_GETCURRENTPOS);
     const long anchorPos = SendScintilla(SCI_GETANCHOR);
@@ -492,7 +493,7 @@ bool SyntaxEdit::runStepsInWindow(const Edit &edit, int reachLeft, bool inserts)
         return false;
     const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
-    if (lineEnd - lineStart <= kLongLine)
+    if (lineEnd - lineStart <= kLongLineBytes)
         return false;
     auto byteAt = [this](long position) { return char(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(position))); };
 
@@ -945,7 +946,61 @@ void SyntaxEdit::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
+    if (!chord && typeOnLongLine(*event)) {
+        event->accept();
+        return;
+    }
     QsciScintilla::keyPressEvent(event);
+}
+
+bool SyntaxEdit::caretLineIsLong() const
+{
+    auto *self = const_cast<SyntaxEdit *>(this);
+    const long line = self->SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(self->SendScintilla(SCI_GETCURRENTPOS)));
+    return self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line))
+               - self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line))
+           > kLongLineBytes;
+}
+
+void SyntaxEdit::styleThroughCaretLine()
+{
+    // The component lays out the caret's line to scroll to the caret before it styles the new text,
+    // and lays the whole line out again when the paint has styled it. Styled first, the line is laid
+    // out once. The styling starts where the component's own would.
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS)));
+    const long through = line + 1 < SendScintilla(SCI_GETLINECOUNT)
+                             ? SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1))
+                             : SendScintilla(SCI_GETLENGTH);
+    const long styled = SendScintilla(SCI_GETENDSTYLED);
+    if (styled >= through)
+        return;
+    const long from = SendScintilla(SCI_POSITIONFROMLINE,
+                                    static_cast<unsigned long>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(styled))));
+    SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(from), through);
+}
+
+bool SyntaxEdit::typeOnLongLine(const QKeyEvent &event)
+{
+    // A character typed on a very long line goes in as the component would put it (the same undo
+    // record, the same notices), but styled before the caret is scrolled to. Anything beyond a plain
+    // character at a plain caret is left to the component.
+    const QString text = event.text();
+    if (text.isEmpty() || !text.at(0).isPrint() || isReadOnly() || isListActive()
+        || SendScintilla(SCI_GETOVERTYPE) || SendScintilla(SCI_GETSELECTIONS) != 1
+        || !SendScintilla(SCI_GETSELECTIONEMPTY) || SendScintilla(SCI_GETSELECTIONNCARETVIRTUALSPACE, 0UL) != 0
+        || SendScintilla(SCI_CALLTIPACTIVE)
+        || standardCommands()->boundTo(event.keyCombination().toCombined() & ~int(Qt::KeypadModifier))
+        || !caretLineIsLong())
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    const long pos = SendScintilla(SCI_GETCURRENTPOS);
+    SendScintilla(SCI_INSERTTEXT, static_cast<unsigned long>(pos), bytes.constData());
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(pos + bytes.size()));
+    styleThroughCaretLine();
+    SendScintilla(SCI_SCROLLCARET);
+    SendScintilla(SCI_CHOOSECARETX);
+    emit SCN_CHARADDED(int(text.toUcs4().value(0)));
+    return true;
 }
 
 void SyntaxEdit::performKeyAction(const EditorKeyBinding &binding)

@@ -114,6 +114,11 @@ private:
     void replaceAllText(const SplitText &split);
     void placeCaret(int line, int column); // 1-based, column may be in virtual space
     void placeCaretAt(long position, int virtualSpace);
+    // A line longer than this many bytes (a minified stylesheet or script) is worked on in pieces.
+    static constexpr long kLongLineBytes = 4096;
+    bool caretLineIsLong() const;
+    void styleThroughCaretLine();
+    bool typeOnLongLine(const QKeyEvent &event);
     // Runs steps that stay on a very long caret line on a window of it; false when they do not
     // qualify and need the whole lines.
     bool runStepsInWindow(const Edit &edit, int reachLeft, bool inserts);
