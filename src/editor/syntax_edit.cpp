@@ -365,9 +365,7 @@ void SyntaxEdit::placeCaretAt(long pos, int virtualSpace)
         SendScintilla(SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
         SendScintilla(SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
     }
-    if (caretLineIsLong())
-        styleThroughCaretLine();
-    SendScintilla(SCI_SCROLLCARET);
+    scrollToCaret();
     emit statusChanged();
 }
 
@@ -652,7 +650,7 @@ void SyntaxEdit::replaceAllText(const SplitText &split)
     m_noLines = split.lineCount == 0;
     widenCaretRange(split.longestLine + 1);
     SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
-    SendScintilla(SCI_SCROLLCARET);
+    scrollToCaret();
     updateGutter(); // no bookmarks any more
     emit statusChanged();
 }
@@ -729,7 +727,7 @@ void SyntaxEdit::loadFile(const QString &path)
     widenCaretRange(split.longestLine + 1);
     m_modified = false;
     SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
-    SendScintilla(SCI_SCROLLCARET);
+    scrollToCaret();
     updateGutter(); // a loaded document has no bookmarks
     emit statusChanged();
 }
@@ -979,6 +977,13 @@ void SyntaxEdit::styleThroughCaretLine()
     SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(from), through);
 }
 
+void SyntaxEdit::scrollToCaret()
+{
+    if (caretLineIsLong())
+        styleThroughCaretLine();
+    SendScintilla(SCI_SCROLLCARET);
+}
+
 bool SyntaxEdit::typeOnLongLine(const QKeyEvent &event)
 {
     // A character typed on a very long line goes in as the component would put it (the same undo
@@ -996,8 +1001,7 @@ bool SyntaxEdit::typeOnLongLine(const QKeyEvent &event)
     const long pos = SendScintilla(SCI_GETCURRENTPOS);
     SendScintilla(SCI_INSERTTEXT, static_cast<unsigned long>(pos), bytes.constData());
     SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(pos + bytes.size()));
-    styleThroughCaretLine();
-    SendScintilla(SCI_SCROLLCARET);
+    scrollToCaret();
     SendScintilla(SCI_CHOOSECARETX);
     emit SCN_CHARADDED(int(text.toUcs4().value(0)));
     return true;

@@ -118,6 +118,9 @@ private:
     static constexpr long kLongLineBytes = 4096;
     bool caretLineIsLong() const;
     void styleThroughCaretLine();
+    // Scrolls the caret into view; on a very long line the line is styled first, so that the
+    // component lays it out once for the scroll and the paint.
+    void scrollToCaret();
     bool typeOnLongLine(const QKeyEvent &event);
     // Runs steps that stay on a very long caret line on a window of it; false when they do not
     // qualify and need the whole lines.
