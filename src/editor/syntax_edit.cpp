@@ -494,21 +494,32 @@ bool SyntaxEdit::runStepsInWindow(const Edit &edit, int reachLeft, bool inserts)
     if (lineEnd - lineStart <= kLongLineBytes)
         return false;
     auto byteAt = [this](long position) { return char(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(position))); };
+    auto continues = [&byteAt](long position) { return (static_cast<unsigned char>(byteAt(position)) & 0xC0) == 0x80; };
+    // Whole characters only: back to the start of the character before, on to the start of the next.
+    auto characterBefore = [&](long position) {
+        do
+            --position;
+        while (position > lineStart && continues(position));
+        return position;
+    };
+    auto characterAfter = [&](long position) {
+        do
+            ++position;
+        while (position < lineEnd && continues(position));
+        return position;
+    };
 
     const long margin = long(reachLeft) + kExtraColumns;
     long windowStart = std::min(caretPos, anchorPos);
-    for (long characters = 0; windowStart > lineStart && characters < margin;) {
-        --windowStart;
-        if ((static_cast<unsigned char>(byteAt(windowStart)) & 0xC0) != 0x80)
-            ++characters;
-    }
+    for (long characters = 0; windowStart > lineStart && characters < margin; ++characters)
+        windowStart = characterBefore(windowStart);
     while (windowStart > lineStart && byteAt(windowStart) == ' ')
-        --windowStart;
+        windowStart = characterBefore(windowStart);
     long windowEnd = lineEnd;
     if (byteAt(lineEnd - 1) != ' ') {
         windowEnd = positionAfter(std::max(caretPos, anchorPos), kExtraColumns, lineEnd);
         while (windowEnd < lineEnd && byteAt(windowEnd - 1) == ' ')
-            ++windowEnd;
+            windowEnd = characterAfter(windowEnd);
     }
 
     // Columns in the window count from its start; the window's first line is the caret's line.

@@ -18,6 +18,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <random>
 
 Q_DECLARE_METATYPE(TextPosition)
 Q_DECLARE_METATYPE(Edit)
@@ -85,6 +86,7 @@ private slots:
     void columnsOnALineEditedInTheMiddle();
     void editsOnAVeryLongLine_data();
     void editsOnAVeryLongLine();
+    void randomEditsOnAVeryLongLine();
 };
 
 void TestEditor::contract_data()
@@ -755,6 +757,52 @@ void TestEditor::editsOnAVeryLongLine()
         QVERIFY(editor.maxLineWidth() > characterCount(line)); // the caret may reach every line's end
     editor.undo();
     QCOMPARE(editor.lines(), lines);
+}
+
+void TestEditor::randomEditsOnAVeryLongLine()
+{
+    // Random insertions, selections and moves on a long line of letters, spaces and multi-byte
+    // characters, each checked against the whole-line model; a fixed seed keeps failures repeatable.
+    std::mt19937 random(20261211);
+    auto pick = [&random](int below) { return int(random() % unsigned(below)); };
+    const QStringList parts{QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("   "), QString::fromUtf8("ž"),
+                            QString::fromUtf8("€"), QString::fromUtf8("😀"), QStringLiteral("{x:y}")};
+    QString line;
+    while (line.toUtf8().size() < 9000)
+        line += parts.at(pick(int(parts.size())));
+    SyntaxEdit editor;
+    LineBuffer model;
+    for (TextDocument *doc : {static_cast<TextDocument *>(&editor), static_cast<TextDocument *>(&model)})
+        doc->setText(QStringLiteral("before\r\n") + line + QStringLiteral("\r\nafter"));
+    for (int round = 0; round < 150; ++round) {
+        const int length = int(model.line(1).toUcs4().size());
+        const TextPosition caret{2, 1 + pick(length + 3)};
+        // Short selections, so that the line stays long.
+        const TextPosition anchor = pick(3) == 0 ? TextPosition{2, std::clamp(caret.column + pick(81) - 40, 1, length + 1)} : caret;
+        QString text;
+        for (int n = pick(4); n > 0; --n)
+            text += pick(5) == 0 ? QStringLiteral("\r\n") : parts.at(pick(int(parts.size())));
+        Edit edit;
+        edit.insert(text);
+        if (pick(2) == 0)
+            edit.left(pick(80));
+        for (TextDocument *doc : {static_cast<TextDocument *>(&editor), static_cast<TextDocument *>(&model)}) {
+            doc->select(anchor, caret);
+            if (!doc->hasSelection()) {
+                doc->setCaretLine(caret.line);
+                doc->setCaretColumn(caret.column);
+            }
+            apply(edit, *doc);
+        }
+        QCOMPARE(editor.lines(), model.lines());
+        QCOMPARE(editor.caret(), model.caret());
+        // Keep one long line in play: the edit is undone in both when it split the line.
+        if (model.lineCount() != 3)
+            for (TextDocument *doc : {static_cast<TextDocument *>(&editor), static_cast<TextDocument *>(&model)})
+                doc->undo();
+        QCOMPARE(editor.lines(), model.lines());
+    }
+    QVERIFY(model.line(1).toUtf8().size() > 4096); // still a very long line at the end
 }
 
 #include "test_editor.moc"
