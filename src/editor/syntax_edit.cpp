@@ -342,7 +342,7 @@ long SyntaxEdit::positionOfColumn(int line, int column, int *virtualSpace) const
     auto *self = const_cast<SyntaxEdit *>(this);
     const long start = self->SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line - 1));
     const long end = self->SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line - 1));
-    const int length = int(countCharacters(start, end));
+    const int length = lineLengthInCharacters(line - 1);
     if (column - 1 <= length) {
         *virtualSpace = 0;
         return positionAfter(start, column - 1, end);
