@@ -123,16 +123,50 @@ void TChildForm::showEvent(QShowEvent *event)
 void TChildForm::FormShow()
 {
     if (const auto settings = Settings::open()) {
-        m_ruler->setVisible(settings->readBool(Settings::kRuler, true));
-        m_editor->setNonPrintableVisible(settings->readBool(Settings::kNonPrintable, true));
-        m_editor->setLineNumbersVisible(settings->readBool(Settings::kLineNumbers, true));
+        setRulerShown(settings->read(Setting::Ruler));
+        setNonPrintableShown(settings->read(Setting::NonPrintable));
+        setLineNumbersShown(settings->read(Setting::LineNumbers));
         for (int i = 0; i < kHtmlTokenClassCount; ++i) {
             const auto tokenClass = HtmlTokenClass(i);
-            m_editor->setHtmlTokenColours(tokenClass, settings->htmlColour(tokenClass, Settings::Side::Background),
-                                          settings->htmlColour(tokenClass, Settings::Side::Foreground));
+            m_editor->setHtmlTokenColours(tokenClass, settings->htmlColour(tokenClass, ColourSide::Background),
+                                          settings->htmlColour(tokenClass, ColourSide::Foreground));
         }
     }
     emit statusChanged();
+}
+
+bool TChildForm::lineNumbersShown() const
+{
+    return m_editor->lineNumbersVisible();
+}
+
+void TChildForm::setLineNumbersShown(bool shown)
+{
+    m_editor->setLineNumbersVisible(shown);
+    m_ruler->update(); // the gutter's width moves the ruler's ticks
+    emit viewChanged();
+}
+
+bool TChildForm::rulerShown() const
+{
+    return !m_ruler->isHidden();
+}
+
+void TChildForm::setRulerShown(bool shown)
+{
+    m_ruler->setVisible(shown);
+    emit viewChanged();
+}
+
+bool TChildForm::nonPrintableShown() const
+{
+    return m_editor->nonPrintableVisible();
+}
+
+void TChildForm::setNonPrintableShown(bool shown)
+{
+    m_editor->setNonPrintableVisible(shown);
+    emit viewChanged();
 }
 
 void TChildForm::SyntaxEditStatusChange()

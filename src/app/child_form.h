@@ -35,6 +35,14 @@ public:
     // HTML colours) and reports its status; run once when the window is first shown.
     void FormShow();
 
+    // The view switches of the window; each change is reported by viewChanged.
+    bool lineNumbersShown() const;
+    void setLineNumbersShown(bool shown);
+    bool rulerShown() const;
+    void setRulerShown(bool shown);
+    bool nonPrintableShown() const;
+    void setNonPrintableShown(bool shown);
+
     // The language switch of the pop-up menu.
     void switchLanguage(DocumentLanguage language);
     QAction *languageAction(DocumentLanguage language) const { return m_languageActions[size_t(language)]; }
@@ -45,6 +53,7 @@ public:
 
 signals:
     void completionListShown();
+    void viewChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;

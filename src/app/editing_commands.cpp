@@ -17,13 +17,6 @@ TChildForm *formOf(const CommandContext &context)
     return static_cast<TChildForm *>(context.window);
 }
 
-// The view menu's check mark of a command, found in the main window.
-void setMark(const CommandContext &context, const char *item, bool checked)
-{
-    if (QAction *action = context.parent->window()->findChild<QAction *>(QString::fromLatin1(item)))
-        action->setChecked(checked);
-}
-
 void JdiNaRadekClick(const CommandContext &context)
 {
     TGoToLineNumberForm form(context.parent);
@@ -31,29 +24,23 @@ void JdiNaRadekClick(const CommandContext &context)
         context.document()->setCaretLine(form.lineNumber());
 }
 
+// The view switches: the window reports the change, and the main window's marks follow it.
 void CislaRadkuClick(const CommandContext &context)
 {
-    SyntaxEdit *editor = context.document();
-    const bool shown = !editor->lineNumbersVisible();
-    editor->setLineNumbersVisible(shown);
-    formOf(context)->ruler()->update();
-    setMark(context, "CislaRadku", shown);
+    TChildForm *form = formOf(context);
+    form->setLineNumbersShown(!form->lineNumbersShown());
 }
 
 void PravitkoClick(const CommandContext &context)
 {
-    Ruler *ruler = formOf(context)->ruler();
-    const bool shown = ruler->isHidden();
-    ruler->setVisible(shown);
-    setMark(context, "Pravitko", shown);
+    TChildForm *form = formOf(context);
+    form->setRulerShown(!form->rulerShown());
 }
 
 void NetisknutelneZnakyClick(const CommandContext &context)
 {
-    SyntaxEdit *editor = context.document();
-    const bool shown = !editor->nonPrintableVisible();
-    editor->setNonPrintableVisible(shown);
-    setMark(context, "NetisknutelneZnaky", shown);
+    TChildForm *form = formOf(context);
+    form->setNonPrintableShown(!form->nonPrintableShown());
 }
 
 void PismoClick(const CommandContext &context)

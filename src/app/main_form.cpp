@@ -53,11 +53,19 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
     m_documents = new DocumentManager(
-        m_mdiArea, [this] { return new TChildForm(m_commands, menuShortcuts()); }, this);
+        m_mdiArea,
+        [this] {
+            auto *window = new TChildForm(m_commands, menuShortcuts());
+            connect(window, &TChildForm::viewChanged, this, &TMainForm::updateViewMarks);
+            return window;
+        },
+        this);
     // The main window's controls act on the active document.
     m_commands.setContextSource([this] { return CommandContext{m_documents->activeDocument(), this, m_documents}; });
+    m_view.paletteTabMarks.assign(paletteLayout().size(), true);
     registerCommands();
     buildLayout();
+    connect(m_documents, &DocumentManager::activeDocumentChanged, this, &TMainForm::updateViewMarks);
     FormCreate();
     qApp->installEventFilter(this); // the hints of dialogs, which are windows of their own
 }
@@ -109,20 +117,18 @@ void TMainForm::registerCommands()
     registerCommandModules(*this, *m_documents, m_commands);
 }
 
-QAction *TMainForm::action(const QString &objectName) const
-{
-    return findChild<QAction *>(objectName);
-}
-
 QDockWidget *TMainForm::dock(const QString &objectName) const
 {
-    return findChild<QDockWidget *>(objectName);
+    for (QDockWidget *dock : {m_docks.palette, m_docks.quickInsert, m_docks.filePanel, m_docks.colourBar})
+        if (dock && dock->objectName() == objectName)
+            return dock;
+    return nullptr;
 }
 
 QList<QKeySequence> TMainForm::menuShortcuts() const
 {
     QList<QKeySequence> shortcuts;
-    for (QAction *action : findChildren<QAction *>())
+    for (QAction *action : m_actions)
         if (!action->shortcut().isEmpty())
             shortcuts.append(action->shortcut());
     return shortcuts;
@@ -137,10 +143,10 @@ void TMainForm::buildLayout()
     setCentralWidget(m_mdiArea);
 
     MainWindowBuilder builder(m_commands, this);
+    builder.recordInto(&m_actions);
     builder.fillMenuBar(menuBar(), mainMenuLayout());
-    m_windowMenu = menuBar()->findChild<QMenu *>(QStringLiteral("Okno"));
-    if (m_windowMenu)
-        connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildWindowList);
+    m_windowMenu = action(QStringLiteral("Okno"))->menu();
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildWindowList);
 
     auto *toolBar = addToolBar(QStringLiteral("Standardní"));
     toolBar->setObjectName(QStringLiteral("ToolBar_Main"));
@@ -162,12 +168,13 @@ void TMainForm::buildLayout()
 
 void TMainForm::buildPalette()
 {
-    auto *paletteDock = new QDockWidget(QStringLiteral("Panel nástrojů"), this);
+    auto *paletteDock = m_docks.palette = new QDockWidget(QStringLiteral("Panel nástrojů"), this);
     paletteDock->setObjectName(QStringLiteral("TBToolbar_PanelControl"));
     paletteDock->setAllowedAreas(Qt::TopDockWidgetArea);
     paletteDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     m_palette = new PaletteControl(paletteDock);
     MainWindowBuilder builder(m_commands, this);
+    builder.recordInto(&m_actions);
     for (const PaletteTab &tab : paletteLayout()) {
         auto *page = new QToolBar(m_palette);
         page->setObjectName(QStringLiteral("ToolBar_") + QString::fromUtf8(tab.objectName).mid(9)); // after "TabSheet_"
@@ -183,8 +190,9 @@ void TMainForm::buildPalette()
 void TMainForm::buildDocks()
 {
     MainWindowBuilder builder(m_commands, this);
+    builder.recordInto(&m_actions);
 
-    auto *quickDock = new QDockWidget(QStringLiteral("Rychlé vkládání"), this);
+    auto *quickDock = m_docks.quickInsert = new QDockWidget(QStringLiteral("Rychlé vkládání"), this);
     quickDock->setObjectName(QStringLiteral("TBToolbar_FastPaste"));
     quickDock->setAllowedAreas(Qt::LeftDockWidgetArea);
     quickDock->setFeatures(QDockWidget::DockWidgetMovable);
@@ -200,7 +208,7 @@ void TMainForm::buildDocks()
     quickDock->setWidget(quickBar);
     addDockWidget(Qt::LeftDockWidgetArea, quickDock);
 
-    auto *fileDock = new QDockWidget(QStringLiteral("Panel zdrojů"), this);
+    auto *fileDock = m_docks.filePanel = new QDockWidget(QStringLiteral("Panel zdrojů"), this);
     fileDock->setObjectName(QStringLiteral("TBToolbar_File"));
     fileDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     fileDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -209,7 +217,7 @@ void TMainForm::buildDocks()
     fileDock->setWidget(filePanel);
     addDockWidget(Qt::RightDockWidgetArea, fileDock);
 
-    auto *colourDock = new QDockWidget(QStringLiteral("Panel barev"), this);
+    auto *colourDock = m_docks.colourBar = new QDockWidget(QStringLiteral("Panel barev"), this);
     colourDock->setObjectName(QStringLiteral("TBToolbar_PanelBarev"));
     colourDock->setAllowedAreas(Qt::BottomDockWidgetArea);
     colourDock->setFeatures(QDockWidget::DockWidgetMovable);
@@ -222,26 +230,20 @@ void TMainForm::buildDocks()
     addDockWidget(Qt::BottomDockWidgetArea, colourDock);
 
     // Closing a dock with its own button keeps the menu's check mark in step.
-    connect(fileDock, &QDockWidget::visibilityChanged, this, [this, fileDock](bool) {
-        if (QAction *item = action(QStringLiteral("Panel_zdroju")))
-            item->setChecked(fileDock->isVisibleTo(this));
-    });
+    connect(fileDock, &QDockWidget::visibilityChanged, this, [this](bool) { updateViewMarks(); });
 }
 
 // ---- start-up and exit ----------------------------------------------------------------------------
 
 void TMainForm::FormCreate()
 {
+    // The editor marks are read even when the settings folder could not be made.
+    const Settings settings = Settings::reader();
+    m_view.lineNumbers = settings.read(Setting::LineNumbers);
+    m_view.ruler = settings.read(Setting::Ruler);
+    m_view.nonPrintable = settings.read(Setting::NonPrintable);
     applyPanelSettings();
-    // The three view check marks, read even when the settings folder could not be made.
-    const IniFile ini(ProgramFolder::file(ProgramFile::SettingsFile));
-    auto mark = [&](const char *item, const char *section) {
-        if (QAction *a = action(text(item)))
-            a->setChecked(ini.readBool(text(section), QStringLiteral("Checked"), true));
-    };
-    mark("Pravitko", Settings::kRuler);
-    mark("NetisknutelneZnaky", Settings::kNonPrintable);
-    mark("CislaRadku", Settings::kLineNumbers);
+    updateViewMarks();
 }
 
 void TMainForm::applyPanelSettings()
@@ -249,43 +251,56 @@ void TMainForm::applyPanelSettings()
     const auto settings = Settings::open();
     if (!settings)
         return; // the panels keep their layout defaults
-    auto setDock = [this](const char *dockName, bool visible) {
-        if (QDockWidget *d = dock(text(dockName)))
-            d->setVisible(visible);
-    };
-    setDock("TBToolbar_PanelBarev", settings->readBool(Settings::kColourBar, true));
-    setDock("TBToolbar_File", settings->readBool(Settings::kFilePanel, true));
-    setDock("TBToolbar_FastPaste", settings->readBool(Settings::kQuickInsert, true));
+    m_docks.colourBar->setVisible(settings->read(Setting::ColourBar));
+    m_docks.filePanel->setVisible(settings->read(Setting::FilePanel));
+    m_docks.quickInsert->setVisible(settings->read(Setting::QuickInsert));
 
-    const bool paletteShown = settings->readBool(Settings::kPalette, true);
-    setDock("TBToolbar_PanelControl", paletteShown);
-    if (QAction *all = action(QStringLiteral("Zobrazit_vsePC")))
-        all->setChecked(paletteShown);
+    const bool paletteShown = settings->read(Setting::Palette);
+    m_docks.palette->setVisible(paletteShown);
     const auto &tabs = paletteLayout();
     for (int i = 0; i < int(tabs.size()); ++i) {
-        QAction *item = action(text(tabs[size_t(i)].viewItemName));
-        if (!paletteShown) {
-            if (item) {
-                item->setChecked(false);
-                item->setEnabled(false);
-            }
+        if (!paletteShown) { // the tabs keep their visibility, their items are cleared
+            m_view.paletteTabMarks[size_t(i)] = false;
             continue;
         }
-        const bool shown = settings->readBool(tabs[size_t(i)].settingsSection, true);
+        const bool shown = settings->read(Setting::paletteTab(tabs[size_t(i)]));
         m_palette->setTabVisible(i, shown);
-        if (item)
-            item->setChecked(shown);
+        m_view.paletteTabMarks[size_t(i)] = shown;
     }
+}
 
-    const bool filePanelShown = dock(QStringLiteral("TBToolbar_File"))->isVisibleTo(this);
-    if (QAction *a = action(QStringLiteral("Panel_barev")))
-        a->setChecked(dock(QStringLiteral("TBToolbar_PanelBarev"))->isVisibleTo(this));
-    if (QAction *a = action(QStringLiteral("Panel_zdroju")))
-        a->setChecked(filePanelShown);
-    if (QAction *a = action(QStringLiteral("Panelrychlevkladani")))
-        a->setChecked(dock(QStringLiteral("TBToolbar_FastPaste"))->isVisibleTo(this));
-    if (QMenu *where = menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju")))
-        where->menuAction()->setEnabled(filePanelShown);
+void TMainForm::updateViewMarks()
+{
+    auto mark = [this](const char *name, bool checked) {
+        if (QAction *item = action(text(name)))
+            item->setChecked(checked);
+    };
+    if (auto *document = qobject_cast<TChildForm *>(m_documents->activeDocument())) {
+        m_view.lineNumbers = document->lineNumbersShown();
+        m_view.ruler = document->rulerShown();
+        m_view.nonPrintable = document->nonPrintableShown();
+    }
+    mark("CislaRadku", m_view.lineNumbers);
+    mark("Pravitko", m_view.ruler);
+    mark("NetisknutelneZnaky", m_view.nonPrintable);
+
+    const bool paletteShown = m_docks.palette->isVisibleTo(this);
+    mark("Zobrazit_vsePC", paletteShown);
+    const auto &tabs = paletteLayout();
+    for (size_t i = 0; i < tabs.size(); ++i)
+        if (QAction *item = action(text(tabs[i].viewItemName))) {
+            item->setChecked(m_view.paletteTabMarks[i]);
+            item->setEnabled(paletteShown);
+        }
+
+    const bool filePanelShown = m_docks.filePanel->isVisibleTo(this);
+    mark("Panel_barev", m_docks.colourBar->isVisibleTo(this));
+    mark("Panel_zdroju", filePanelShown);
+    mark("Panelrychlevkladani", m_docks.quickInsert->isVisibleTo(this));
+    const bool left = dockWidgetArea(m_docks.filePanel) == Qt::LeftDockWidgetArea;
+    mark("Vlevo_PanelZdroju", left);
+    mark("Vpravo_PanelZdroju", !left);
+    action(QStringLiteral("Zobrazovat_panel_zdroju"))->setEnabled(filePanelShown);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -304,10 +319,8 @@ void TMainForm::FormClose()
 {
     runReportingErrors([this] {
         if (auto settings = Settings::open()) {
-            const QMenu *paletteMenu = menuBar()->findChild<QMenu *>(QStringLiteral("Panel_nastroju"));
-            settings->writeBool("Panel_nastroju", "Checked", paletteMenu && paletteMenu->menuAction()->isChecked());
-            settings->writeBool("TBToolbar_PanelControl", "Visible",
-                                dock(QStringLiteral("TBToolbar_PanelControl"))->isVisibleTo(this));
+            settings->write(Setting::PaletteMenu, action(QStringLiteral("Panel_nastroju"))->isChecked());
+            settings->write(Setting::PaletteDock, m_docks.palette->isVisibleTo(this));
         }
         IniFile localLinks(ProgramFolder::file(ProgramFile::LocalLinkFile));
         localLinks.eraseSection(QStringLiteral("Link_ComboBox"));

@@ -2,8 +2,11 @@
 
 #include "core/command_registry.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -32,7 +35,8 @@ public:
     PaletteControl *palette() const { return m_palette; }
     const CommandRegistry &commands() const { return m_commands; }
     QList<QKeySequence> menuShortcuts() const;
-    QAction *action(const QString &objectName) const;
+    // A control the window built, by its object name (nothing when it has none such).
+    QAction *action(const QString &objectName) const { return m_actions.value(objectName); }
     QDockWidget *dock(const QString &objectName) const;
 
     // The environment help (help/napoveda.html opened by the desktop).
@@ -56,8 +60,10 @@ private:
     // Panel and palette commands.
     void togglePaletteTab(int index);
     void Zobrazit_vsePCClick();
-    // Flips a dock's visibility and sets its menu item's check mark; returns the new visibility.
-    bool flipDock(const char *dockName, const char *menuItem);
+    // Flips a dock's visibility; returns the new visibility.
+    bool flipDock(QDockWidget *dock);
+    // Sets every check mark of the view menu (and the items it enables) from the state it shows.
+    void updateViewMarks();
     void Panel_barevClick();
     void Panel_zdrojuClick();
     void PanelrychlevkladaniClick();
@@ -67,7 +73,28 @@ private:
     void showHint(const QString &hint, QWidget *dialog = nullptr);
     void rebuildWindowList();
 
+    struct Docks
+    {
+        QDockWidget *palette = nullptr;
+        QDockWidget *quickInsert = nullptr;
+        QDockWidget *filePanel = nullptr;
+        QDockWidget *colourBar = nullptr;
+    };
+    // The view items' marks that are state of their own: a palette tab's item follows its tab,
+    // but "Zobrazit" marks or clears them all whatever the tabs show; the editor marks are the
+    // active document's, and stay as they were while no document is open.
+    struct ViewState
+    {
+        std::vector<bool> paletteTabMarks;
+        bool lineNumbers = true;
+        bool ruler = true;
+        bool nonPrintable = true;
+    };
+
     CommandRegistry m_commands;
+    QHash<QString, QAction *> m_actions; // every action the builder made, by object name
+    Docks m_docks;
+    ViewState m_view;
     QMdiArea *m_mdiArea = nullptr;
     VelinorStatusBar *m_statusBar = nullptr;
     PaletteControl *m_palette = nullptr;

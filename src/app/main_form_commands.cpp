@@ -20,71 +20,52 @@
 
 // The main window's own commands: panels and palette, the window list and the environment help.
 
-namespace {
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-} // namespace
-
 // ---- panels and palette ---------------------------------------------------------------------------
 
 void TMainForm::togglePaletteTab(int index)
 {
     const bool shown = !m_palette->isTabVisible(index);
     m_palette->setTabVisible(index, shown);
-    if (QAction *item = action(text(paletteLayout()[size_t(index)].viewItemName)))
-        item->setChecked(shown);
+    m_view.paletteTabMarks[size_t(index)] = shown;
+    updateViewMarks();
 }
 
 void TMainForm::Zobrazit_vsePCClick()
 {
-    QDockWidget *paletteDock = dock(QStringLiteral("TBToolbar_PanelControl"));
-    const bool shown = !paletteDock->isVisibleTo(this);
-    paletteDock->setVisible(shown);
-    if (QAction *all = action(QStringLiteral("Zobrazit_vsePC")))
-        all->setChecked(shown);
-    for (const PaletteTab &tab : paletteLayout())
-        if (QAction *item = action(text(tab.viewItemName))) {
-            item->setChecked(shown);
-            item->setEnabled(shown);
-        }
+    // The tabs keep their own visibility; their items are all marked or all cleared.
+    const bool shown = !m_docks.palette->isVisibleTo(this);
+    m_docks.palette->setVisible(shown);
+    m_view.paletteTabMarks.assign(paletteLayout().size(), shown);
+    updateViewMarks();
 }
 
-bool TMainForm::flipDock(const char *dockName, const char *menuItem)
+bool TMainForm::flipDock(QDockWidget *target)
 {
-    QDockWidget *target = dock(text(dockName));
     const bool shown = !target->isVisibleTo(this);
     target->setVisible(shown);
-    if (QAction *item = action(text(menuItem)))
-        item->setChecked(shown);
+    updateViewMarks();
     return shown;
 }
 
 void TMainForm::Panel_barevClick()
 {
-    flipDock("TBToolbar_PanelBarev", "Panel_barev");
+    flipDock(m_docks.colourBar);
 }
 
 void TMainForm::Panel_zdrojuClick()
 {
-    const bool shown = flipDock("TBToolbar_File", "Panel_zdroju");
-    if (QMenu *where = menuBar()->findChild<QMenu *>(QStringLiteral("Zobrazovat_panel_zdroju")))
-        where->menuAction()->setEnabled(shown);
+    flipDock(m_docks.filePanel);
 }
 
 void TMainForm::PanelrychlevkladaniClick()
 {
-    flipDock("TBToolbar_FastPaste", "Panelrychlevkladani");
+    flipDock(m_docks.quickInsert);
 }
 
 void TMainForm::dockFilePanel(Qt::DockWidgetArea area)
 {
-    addDockWidget(area, dock(QStringLiteral("TBToolbar_File")));
-    if (QAction *left = action(QStringLiteral("Vlevo_PanelZdroju")))
-        left->setChecked(area == Qt::LeftDockWidgetArea);
-    if (QAction *right = action(QStringLiteral("Vpravo_PanelZdroju")))
-        right->setChecked(area == Qt::RightDockWidgetArea);
+    addDockWidget(area, m_docks.filePanel);
+    updateViewMarks();
 }
 
 void TMainForm::rebuildWindowList()

@@ -69,6 +69,13 @@ MainWindowBuilder::MainWindowBuilder(const CommandRegistry &registry, QObject *o
 {
 }
 
+void MainWindowBuilder::remember(QAction *action)
+{
+    // The first of two controls with one name (a menu item and its toolbar button) is kept.
+    if (m_record && !m_record->contains(action->objectName()))
+        m_record->insert(action->objectName(), action);
+}
+
 void MainWindowBuilder::connectCommand(QAction *action, const char *command)
 {
     const QString name = text(command);
@@ -98,6 +105,7 @@ QAction *MainWindowBuilder::makeAction(const MenuEntry &entry)
     if (entry.markSetByCommand) // undo the click's own flip before the command runs
         QObject::connect(action, &QAction::triggered, action, [action] { action->setChecked(!action->isChecked()); });
     connectCommand(action, entry.command);
+    remember(action);
     return action;
 }
 
@@ -125,6 +133,7 @@ void MainWindowBuilder::fillMenu(QMenu *menu, const std::vector<MenuEntry> &entr
             sub->setObjectName(text(entry.objectName));
             sub->menuAction()->setObjectName(text(entry.objectName));
             applyHint(sub->menuAction(), entry.hint);
+            remember(sub->menuAction());
             fillMenu(sub, entry.children);
             break;
         }
@@ -138,6 +147,8 @@ void MainWindowBuilder::fillMenuBar(QMenuBar *menuBar, const std::vector<MenuEnt
         QMenu *menu = menuBar->addMenu(text(entry.caption));
         menu->setObjectName(text(entry.objectName));
         applyHint(menu->menuAction(), entry.hint);
+        menu->menuAction()->setObjectName(text(entry.objectName));
+        remember(menu->menuAction());
         fillMenu(menu, entry.children);
     }
 }
@@ -181,6 +192,7 @@ void MainWindowBuilder::fillToolBar(QToolBar *toolBar, const std::vector<ToolBut
             applyHint(action, entry.hint);
             applyIcon(action, action->objectName());
             connectCommand(action, entry.command);
+            remember(action);
             toolBar->addAction(action);
             auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action));
             if (!button)

@@ -3,6 +3,9 @@
 #include "core/command_registry.h"
 #include "app/layout_records.h"
 
+#include <QHash>
+#include <QString>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -23,6 +26,10 @@ public:
     MainWindowBuilder(const CommandRegistry &registry, QObject *owner,
                       CommandRegistry::ContextSource contextSource = {});
 
+    // Every action made from now on (items, submenus and menus by their menuAction, toolbar
+    // buttons) is also put in `record` under its object name, for an owner that keeps what it built.
+    void recordInto(QHash<QString, QAction *> *record) { m_record = record; }
+
     QAction *makeAction(const MenuEntry &entry);
     void fillMenu(QMenu *menu, const std::vector<MenuEntry> &entries);
     void fillMenuBar(QMenuBar *menuBar, const std::vector<MenuEntry> &menus);
@@ -30,9 +37,11 @@ public:
     void fillToolBar(QToolBar *toolBar, const std::vector<ToolButtonEntry> &buttons, bool boldCaptions = false);
 
 private:
+    void remember(QAction *action);
     void connectCommand(QAction *action, const char *command);
 
     const CommandRegistry &m_registry;
     QObject *m_owner;
     CommandRegistry::ContextSource m_contextSource;
+    QHash<QString, QAction *> *m_record = nullptr;
 };

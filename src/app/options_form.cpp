@@ -176,10 +176,10 @@ void TOptionsForm::buildVzhledPage()
 {
     GroupBox_Vzhled = new QGroupBox(QStringLiteral(" Vzhled "), this);
     GroupBox_Vzhled->setObjectName(QStringLiteral("GroupBox_Vzhled"));
-    auto addBox = [this](const char *section, const QString &caption, QWidget *parent) {
+    auto addBox = [this](const BoolSetting &setting, const QString &caption, QWidget *parent) {
         auto *box = new QCheckBox(caption, parent);
-        box->setObjectName(text(section));
-        m_boxes.insert(text(section), box);
+        box->setObjectName(text(setting.section));
+        m_boxes.insert(text(setting.section), box);
         return box;
     };
 
@@ -187,8 +187,8 @@ void TOptionsForm::buildVzhledPage()
     page->setSpacing(4);
     page->addWidget(headerStrip(QStringLiteral("Vzhled"), "Label_Vzhled", GroupBox_Vzhled));
     page->addWidget(boldLabel(QStringLiteral("Zobrazit panel:"), GroupBox_Vzhled));
-    page->addWidget(addBox(Settings::kColourBar, QStringLiteral("Panel &barev"), GroupBox_Vzhled));
-    CheckBox_Nastroje = addBox(Settings::kPalette, text("Panel &nástrojů"), GroupBox_Vzhled);
+    page->addWidget(addBox(Setting::ColourBar, QStringLiteral("Panel &barev"), GroupBox_Vzhled));
+    CheckBox_Nastroje = addBox(Setting::Palette, text("Panel &nástrojů"), GroupBox_Vzhled);
     page->addWidget(CheckBox_Nastroje);
 
     auto *tabs = new QGridLayout;
@@ -197,7 +197,7 @@ void TOptionsForm::buildVzhledPage()
     tabs->setVerticalSpacing(2);
     for (int i = 0; i < int(paletteLayout().size()); ++i) {
         const PaletteTab &tab = paletteLayout()[size_t(i)];
-        QCheckBox *box = addBox(tab.settingsSection, text(tab.caption), GroupBox_Vzhled);
+        QCheckBox *box = addBox(Setting::paletteTab(tab), text(tab.caption), GroupBox_Vzhled);
         QFont italic = box->font();
         italic.setItalic(true);
         box->setFont(italic);
@@ -208,13 +208,13 @@ void TOptionsForm::buildVzhledPage()
     tabs->setColumnStretch(2, 1);
     page->addLayout(tabs);
 
-    page->addWidget(addBox(Settings::kFilePanel, text("Panel &zdrojů"), GroupBox_Vzhled));
-    page->addWidget(addBox(Settings::kQuickInsert, text("&Rychlá volba"), GroupBox_Vzhled));
+    page->addWidget(addBox(Setting::FilePanel, text("Panel &zdrojů"), GroupBox_Vzhled));
+    page->addWidget(addBox(Setting::QuickInsert, text("&Rychlá volba"), GroupBox_Vzhled));
     page->addSpacing(6);
     page->addWidget(boldLabel(QStringLiteral("Zobrazit:"), GroupBox_Vzhled));
-    page->addWidget(addBox(Settings::kLineNumbers, text("Čí&slování řádků"), GroupBox_Vzhled));
-    page->addWidget(addBox(Settings::kNonPrintable, text("&Netisknutelné znaky"), GroupBox_Vzhled));
-    page->addWidget(addBox(Settings::kRuler, text("&Pravítko"), GroupBox_Vzhled));
+    page->addWidget(addBox(Setting::LineNumbers, text("Čí&slování řádků"), GroupBox_Vzhled));
+    page->addWidget(addBox(Setting::NonPrintable, text("&Netisknutelné znaky"), GroupBox_Vzhled));
+    page->addWidget(addBox(Setting::Ruler, text("&Pravítko"), GroupBox_Vzhled));
     page->addStretch();
 }
 
@@ -249,9 +249,10 @@ void TOptionsForm::buildZvyrazneniPage()
         auto *colours = new QHBoxLayout;
         colours->setContentsMargins(8, 0, 0, 6);
         colours->setSpacing(4);
-        for (const auto side : {Settings::Side::Background, Settings::Side::Foreground}) {
-            const QString section = Settings::colourSection(tokenClass, side);
-            const QString sideName = side == Settings::Side::Background ? QStringLiteral("Background")
+        for (const auto side : {ColourSide::Background, ColourSide::Foreground}) {
+            const ColourSetting setting = Setting::htmlColour(tokenClass, side);
+            const QString section = setting.section;
+            const QString sideName = side == ColourSide::Background ? QStringLiteral("Background")
                                                                         : QStringLiteral("Foreground");
             auto *label = new ClickableLabel(sideName, GroupBox_Zvyrazneni);
             label->setObjectName(QString(section).replace(QStringLiteral("Shape_"), QStringLiteral("Label_")));
@@ -260,11 +261,11 @@ void TOptionsForm::buildZvyrazneniPage()
             auto *swatch = new ColourSwatch(GroupBox_Zvyrazneni);
             swatch->setObjectName(section);
             swatch->setToolTip(text("Kliknutím na příslušnou položku \"%1\" zobrazíte dialog barev").arg(sideName));
-            swatch->setValue(Settings::defaultColour(tokenClass, side)); // the designed colour
+            swatch->setValue(setting.defaultValue); // the designed colour
             m_swatches.insert(section, swatch);
             colours->addWidget(label);
             colours->addWidget(swatch);
-            if (side == Settings::Side::Background)
+            if (side == ColourSide::Background)
                 colours->addSpacing(10);
         }
         colours->addStretch();
@@ -291,14 +292,14 @@ void TOptionsForm::showValues(const OptionValues &values)
     // then take their own values.
     for (size_t i = 0; i < table.size(); ++i) {
         if (table[i].form == OptionSetting::Form::Boolean)
-            m_boxes.value(table[i].section)->setChecked(values[i] != 0);
+            m_boxes.value(table[i].section())->setChecked(values[i] != 0);
     }
     if (!CheckBox_Nastroje->isChecked())
         for (QCheckBox *box : std::as_const(m_paletteTabs))
             box->setEnabled(false);
     for (size_t i = 0; i < table.size(); ++i) {
         if (table[i].form == OptionSetting::Form::Colour)
-            m_swatches.value(table[i].section)->setValue(values[i]);
+            m_swatches.value(table[i].section())->setValue(values[i]);
     }
 }
 
@@ -307,9 +308,9 @@ OptionValues TOptionsForm::shownValues() const
     OptionValues values;
     for (const OptionSetting &setting : optionSettings()) {
         if (setting.form == OptionSetting::Form::Boolean)
-            values.push_back(m_boxes.value(setting.section)->isChecked() ? 1 : 0);
+            values.push_back(m_boxes.value(setting.section())->isChecked() ? 1 : 0);
         else
-            values.push_back(m_swatches.value(setting.section)->value());
+            values.push_back(m_swatches.value(setting.section())->value());
     }
     return values;
 }

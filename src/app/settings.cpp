@@ -1,31 +1,21 @@
 #include "app/settings.h"
 
+#include "app/layout_records.h"
 #include "base/program_folder.h"
 
-std::optional<Settings> Settings::open()
+namespace {
+QString latin1(const char *text)
 {
-    if (!ProgramFolder::ensureFolder(ProgramFile::SetupFolder))
-        return std::nullopt;
-    return Settings(ProgramFolder::file(ProgramFile::SettingsFile));
+    return QString::fromLatin1(text);
+}
+} // namespace
+
+BoolSetting Setting::paletteTab(const PaletteTab &tab)
+{
+    return {tab.settingsSection, "Checked", true};
 }
 
-bool Settings::readBool(const char *section, bool defaultValue) const
-{
-    return m_file.readBool(QString::fromLatin1(section), QStringLiteral("Checked"), defaultValue);
-}
-
-void Settings::writeBool(const char *section, const char *key, bool value)
-{
-    m_file.writeBool(QString::fromLatin1(section), QString::fromLatin1(key), value);
-}
-
-QString Settings::colourSection(HtmlTokenClass tokenClass, Side side)
-{
-    return QStringLiteral("Shape_%1_%2")
-        .arg(htmlTokenClassName(tokenClass), side == Side::Background ? QStringLiteral("Back") : QStringLiteral("Fore"));
-}
-
-int Settings::defaultColour(HtmlTokenClass tokenClass, Side side)
+ColourSetting Setting::htmlColour(HtmlTokenClass tokenClass, ColourSide side)
 {
     // Background, foreground.
     static const int defaults[kHtmlTokenClassCount][2] = {
@@ -40,19 +30,51 @@ int Settings::defaultColour(HtmlTokenClass tokenClass, Side side)
         {0, 255},               // UndefKeyAttri
         {kNoColour, 16744448},  // ValueAttri
     };
-    return defaults[int(tokenClass)][side == Side::Background ? 0 : 1];
+    const bool background = side == ColourSide::Background;
+    return {QStringLiteral("Shape_%1_%2")
+                .arg(htmlTokenClassName(tokenClass), background ? QStringLiteral("Back") : QStringLiteral("Fore")),
+            defaults[int(tokenClass)][background ? 0 : 1]};
 }
 
-std::optional<Rgb> Settings::htmlColour(HtmlTokenClass tokenClass, Side side) const
+bool readSetting(const IniFile &file, const BoolSetting &setting)
 {
-    auto read = [&](Side s) {
-        return settingsColourToRgb(m_file.readInteger(colourSection(tokenClass, s), QStringLiteral("Color"),
-                                                      defaultColour(tokenClass, s)));
-    };
+    return file.readBool(latin1(setting.section), latin1(setting.key), setting.defaultValue);
+}
+
+void writeSetting(IniFile &file, const BoolSetting &setting, bool value)
+{
+    file.writeBool(latin1(setting.section), latin1(setting.key), value);
+}
+
+int readSetting(const IniFile &file, const ColourSetting &setting)
+{
+    return file.readInteger(setting.section, latin1(Setting::kColourKey), setting.defaultValue);
+}
+
+void writeSetting(IniFile &file, const ColourSetting &setting, int value)
+{
+    file.writeInteger(setting.section, latin1(Setting::kColourKey), value);
+}
+
+std::optional<Settings> Settings::open()
+{
+    if (!ProgramFolder::ensureFolder(ProgramFile::SetupFolder))
+        return std::nullopt;
+    return reader();
+}
+
+Settings Settings::reader()
+{
+    return Settings(ProgramFolder::file(ProgramFile::SettingsFile));
+}
+
+std::optional<Rgb> Settings::htmlColour(HtmlTokenClass tokenClass, ColourSide side) const
+{
+    auto read = [&](ColourSide s) { return settingsColourToRgb(readSetting(m_file, Setting::htmlColour(tokenClass, s))); };
     const std::optional<Rgb> colour = read(side);
     // A background the same colour as the text would hide the text (the stored defaults of four
     // token classes are black on black): such a background is left to the highlighter.
-    if (side == Side::Background && colour && colour == read(Side::Foreground))
+    if (side == ColourSide::Background && colour && colour == read(ColourSide::Foreground))
         return std::nullopt;
     return colour;
 }

@@ -1,43 +1,44 @@
 #include "app/settings_table.h"
 
 #include "app/layout_records.h"
-#include "app/settings.h"
 #include "base/ini_file.h"
+
+QString OptionSetting::section() const
+{
+    return form == Form::Boolean ? QString::fromLatin1(boolean.section) : colour.section;
+}
+
+int OptionSetting::defaultValue() const
+{
+    return form == Form::Boolean ? (boolean.defaultValue ? 1 : 0) : colour.defaultValue;
+}
 
 const std::vector<OptionSetting> &optionSettings()
 {
     static const std::vector<OptionSetting> table = [] {
         // The two bars, one box per palette tab in the palette's order, then the rest.
-        std::vector<const char *> booleans = {Settings::kColourBar, Settings::kPalette};
+        std::vector<BoolSetting> booleans = {Setting::ColourBar, Setting::Palette};
         for (const PaletteTab &tab : paletteLayout())
-            booleans.push_back(tab.settingsSection);
-        for (const char *section : {Settings::kFilePanel, Settings::kQuickInsert, Settings::kRuler,
-                                    Settings::kNonPrintable, Settings::kLineNumbers})
-            booleans.push_back(section);
+            booleans.push_back(Setting::paletteTab(tab));
+        for (const BoolSetting &setting : {Setting::FilePanel, Setting::QuickInsert, Setting::Ruler,
+                                           Setting::NonPrintable, Setting::LineNumbers})
+            booleans.push_back(setting);
         std::vector<OptionSetting> rows;
-        for (const char *section : booleans)
-            rows.push_back({QString::fromLatin1(section), OptionSetting::Form::Boolean, 1});
+        for (const BoolSetting &setting : booleans)
+            rows.push_back({OptionSetting::Form::Boolean, setting, {}});
         for (int i = 0; i < kHtmlTokenClassCount; ++i)
-            for (const auto side : {Settings::Side::Background, Settings::Side::Foreground}) {
-                const auto tokenClass = HtmlTokenClass(i);
-                rows.push_back({Settings::colourSection(tokenClass, side), OptionSetting::Form::Colour,
-                                Settings::defaultColour(tokenClass, side)});
-            }
+            for (const auto side : {ColourSide::Background, ColourSide::Foreground})
+                rows.push_back({OptionSetting::Form::Colour, {}, Setting::htmlColour(HtmlTokenClass(i), side)});
         return rows;
     }();
     return table;
-}
-
-QString optionKey(OptionSetting::Form form)
-{
-    return form == OptionSetting::Form::Boolean ? QStringLiteral("Checked") : QStringLiteral("Color");
 }
 
 OptionValues defaultOptionValues()
 {
     OptionValues values;
     for (const OptionSetting &setting : optionSettings())
-        values.push_back(setting.defaultValue);
+        values.push_back(setting.defaultValue());
     return values;
 }
 
@@ -45,11 +46,10 @@ OptionValues readOptionValues(const IniFile &file)
 {
     OptionValues values;
     for (const OptionSetting &setting : optionSettings()) {
-        const QString key = optionKey(setting.form);
         if (setting.form == OptionSetting::Form::Boolean)
-            values.push_back(file.readBool(setting.section, key, setting.defaultValue != 0) ? 1 : 0);
+            values.push_back(readSetting(file, setting.boolean) ? 1 : 0);
         else
-            values.push_back(file.readInteger(setting.section, key, setting.defaultValue));
+            values.push_back(readSetting(file, setting.colour));
     }
     return values;
 }
@@ -60,8 +60,8 @@ void writeOptionValues(IniFile &file, const OptionValues &values)
     for (size_t i = 0; i < table.size() && i < values.size(); ++i) {
         const OptionSetting &setting = table[i];
         if (setting.form == OptionSetting::Form::Boolean)
-            file.writeBool(setting.section, optionKey(setting.form), values[i] != 0);
+            writeSetting(file, setting.boolean, values[i] != 0);
         else
-            file.writeInteger(setting.section, optionKey(setting.form), values[i]);
+            writeSetting(file, setting.colour, values[i]);
     }
 }

@@ -1,25 +1,28 @@
 #pragma once
 
-#include <QString>
+#include "app/settings.h"
 
 #include <vector>
 
 class IniFile;
 
-// The settings the options dialog edits, in the order it writes them: the booleans (key "Checked",
-// default true: the two bars, one per palette tab, the panels and the editor marks), then the twenty
-// HTML highlighter colours (key "Color"), each token class's background before its foreground.
+// The settings the options dialog edits, in the order it writes them: the booleans (the two bars,
+// one per palette tab, the panels and the editor marks), then the twenty HTML highlighter colours,
+// each token class's background before its foreground.
 struct OptionSetting
 {
     enum class Form { Boolean, Colour };
 
-    QString section;
     Form form;
-    int defaultValue; // booleans: 1
+    BoolSetting boolean;  // when form is Boolean
+    ColourSetting colour; // when form is Colour
+
+    // The section, which is also the object name of the dialog's control.
+    QString section() const;
+    int defaultValue() const; // a boolean as 0 or 1
 };
 
 const std::vector<OptionSetting> &optionSettings();
-QString optionKey(OptionSetting::Form form); // "Checked" or "Color"
 
 // One value per entry of optionSettings(): a boolean as 0 or 1, a colour as its stored integer
 // (kept whole, so that a value the user did not touch is written back unchanged).

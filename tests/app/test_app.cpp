@@ -70,6 +70,8 @@ class TestApp : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanupTestCase();
     void menus_data();
     void menus();
     void firstStartWithoutSetupFolder();
@@ -94,11 +96,38 @@ private slots:
     void viewSettingsAppliedWhenShown_data();
     void viewSettingsAppliedWhenShown();
     void htmlColoursFromDefaultSettings();
+
+private:
+    // One main window for the rows of a data-driven test; a new test function gets a new one.
+    SharedMainForm &sharedMainForm();
+
+    std::unique_ptr<SharedMainForm> m_shared;
+    QByteArray m_sharedFor; // the test function whose rows share it
 };
 
 void TestApp::initTestCase()
 {
     muteOffscreenPlatformWarnings();
+}
+
+void TestApp::init()
+{
+    if (m_shared && m_sharedFor != QTest::currentTestFunction())
+        m_shared.reset();
+}
+
+void TestApp::cleanupTestCase()
+{
+    m_shared.reset();
+}
+
+SharedMainForm &TestApp::sharedMainForm()
+{
+    if (!m_shared) {
+        m_shared = std::make_unique<SharedMainForm>();
+        m_sharedFor = QTest::currentTestFunction();
+    }
+    return *m_shared;
 }
 
 // ---- menus --------------------------------------------------------------------------------------
@@ -159,10 +188,10 @@ void TestApp::menus()
     QFETCH(bool, enabled);
     QFETCH(bool, checked);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
+    SharedMainForm &shared = sharedMainForm();
+    QVERIFY(shared.isReady());
+    shared.reset();
+    TMainForm &mainForm = shared.mainForm();
 
     QStringList captions;
     for (QAction *menu : mainForm.menuBar()->actions())
@@ -405,11 +434,10 @@ void TestApp::statusBarMouse()
     QFETCH(int, x);
     QFETCH(bool, toggles);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    TChildForm *child = childForm(mainForm.documents().createDocument());
+    SharedMainForm &shared = sharedMainForm();
+    QVERIFY(shared.isReady());
+    TMainForm &mainForm = shared.mainForm();
+    TChildForm *child = shared.resetWithDocument();
     SyntaxEdit *editor = child->editor();
     QApplication::setActiveWindow(&mainForm);
     mainForm.activateWindow();
@@ -531,11 +559,10 @@ void TestApp::languageSwitch()
     QFETCH(QString, panelText);
     QFETCH(Highlighter, highlighter);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    TChildForm *child = childForm(mainForm.documents().createDocument());
+    SharedMainForm &shared = sharedMainForm();
+    QVERIFY(shared.isReady());
+    TMainForm &mainForm = shared.mainForm();
+    TChildForm *child = shared.resetWithDocument();
     const QString before = child->editor()->text();
     QAction *html = child->languageAction(DocumentLanguage::Html);
     QAction *chosen = child->languageAction(language);
@@ -685,11 +712,10 @@ void TestApp::goToLine()
     QFETCH(QString, boxText);
     QFETCH(int, expectedLine);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    TChildForm *child = childForm(mainForm.documents().createDocument());
+    SharedMainForm &shared = sharedMainForm();
+    QVERIFY(shared.isReady());
+    TMainForm &mainForm = shared.mainForm();
+    TChildForm *child = shared.resetWithDocument();
     child->editor()->setCaretLine(2);
     child->editor()->setCaretColumn(3);
 
@@ -807,11 +833,9 @@ void TestApp::rulerOnDocumentWindow()
     QFETCH(int, tick);
     QFETCH(int, margin);
 
-    ScratchProgramFolder folder;
-    QVERIFY(folder.isValid());
-    TMainForm mainForm;
-    QVERIFY(showMainForm(mainForm));
-    TChildForm *child = childForm(mainForm.documents().createDocument());
+    SharedMainForm &shared = sharedMainForm();
+    QVERIFY(shared.isReady());
+    TChildForm *child = shared.resetWithDocument();
     SyntaxEdit *editor = child->editor();
     Ruler *ruler = child->ruler();
     QVERIFY(ruler->isVisible());
@@ -981,6 +1005,23 @@ void TestApp::viewSettingsAppliedWhenShown()
     action->trigger();
     QVERIFY(!isOn(view));
     QVERIFY(!action->isChecked());
+
+    // The mark shows the active document: switched on in a second window, off again back in the
+    // first, and kept as it was once no document is open.
+    TChildForm *second = childForm(mainForm.documents().createDocument());
+    QCOMPARE(mainForm.documents().activeDocument(), second);
+    action->trigger();
+    QVERIFY(action->isChecked());
+    mainForm.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(child->parentWidget()));
+    QTRY_COMPARE(mainForm.documents().activeDocument(), child);
+    QVERIFY(!action->isChecked());
+    mainForm.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(second->parentWidget()));
+    QTRY_VERIFY(action->isChecked());
+    for (TChildForm *window : {child, second})
+        window->setCloseConfirmed();
+    mainForm.mdiArea()->closeAllSubWindows();
+    QTRY_COMPARE(mainForm.documents().activeDocument(), static_cast<DocumentWindow *>(nullptr));
+    QVERIFY(action->isChecked());
 }
 
 void TestApp::htmlColoursFromDefaultSettings()

@@ -312,11 +312,23 @@ void TestDialogGenerators::memoLinesFromText()
 
 void TestDialogGenerators::counterAddresses()
 {
-    const QString base = QLatin1String(kCounterServiceBase);
-    const QUrl url(base);
-    QVERIFY2(url.isValid() && !url.host().isEmpty() && url.path().isEmpty(), qPrintable(base));
-    QVERIFY(url.scheme() == "http" || url.scheme() == "https");
-    QCOMPARE(counterHomePage(), base + "/counter/");
+    // The link and the image the markup points at are addresses of one service: its home page
+    // and its counter image for the identifier.
+    LineBuffer document(QStringList{QString()});
+    apply(counterEdit(CounterFields{"Rainbow", "mojestranka", "6"}), document);
+    const QRegularExpression markup(QStringLiteral(R"re(^<a href="([^"]*)"><img src="([^"]*)" border=0></a>$)re"));
+    const QRegularExpressionMatch match = markup.match(document.lines().join(QString()));
+    QVERIFY2(match.hasMatch(), qPrintable(document.lines().join(QString())));
+    const QUrl home(match.captured(1));
+    const QUrl image(match.captured(2));
+    for (const QUrl &url : {home, image}) {
+        QVERIFY2(url.isValid() && !url.host().isEmpty(), qPrintable(url.toString()));
+        QVERIFY(url.scheme() == "http" || url.scheme() == "https");
+    }
+    QCOMPARE(image.host(), home.host());
+    QCOMPARE(home.path(), QStringLiteral("/counter/"));
+    QCOMPARE(image.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority),
+             QStringLiteral("/bin/counter.gif/link=mojestranka&width=6&set=Rainbow"));
 }
 
 QTEST_GUILESS_MAIN(TestDialogGenerators)
