@@ -28,3 +28,13 @@ Edit containerEdit(const QString &startTagOpen, const QString &tagName)
         .left(int(endTag.size()))
         .up(1);
 }
+
+QStringList memoLines(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}

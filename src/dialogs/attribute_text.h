@@ -3,6 +3,7 @@
 #include "editor/edit.h"
 
 #include <QString>
+#include <QStringList>
 
 // How element dialogs write attributes into a start tag: one space, the name, "=", and the value
 // between double quotation marks exactly as the field holds it (not trimmed, not escaped).
@@ -21,3 +22,7 @@ QString tickedAttribute(bool ticked, const QString &name, const QString &value);
 // An element whose content is typed on lines of its own: the start tag (given without its ">"),
 // ">", an empty line and the end tag, with the caret at the start of the empty line.
 Edit containerEdit(const QString &startTagOpen, const QString &tagName);
+
+// The lines of a memo's text as the memo shows them: none for an empty text, and no extra empty
+// line for a final line break.
+QStringList memoLines(const QString &text);

@@ -60,13 +60,3 @@ Edit videoEdit(const VideoFields &f)
         text += QStringLiteral(" controls");
     return Edit().insert(text + QLatin1Char('>'));
 }
-
-QStringList memoLines(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}

@@ -73,6 +73,3 @@ Edit soundEdit(const SoundFields &fields);
 // with the caret on the space.
 Edit videoEdit(const VideoFields &fields);
 
-// The lines of a memo's text as the memo shows them: none for an empty text, and no extra empty
-// line for a final line break.
-QStringList memoLines(const QString &text);

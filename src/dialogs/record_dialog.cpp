@@ -1,7 +1,7 @@
 #include "dialogs/record_dialog.h"
 
 #include "dialogs/dialog_parts.h"
-#include "dialogs/multimedia_generators.h"
+#include "dialogs/attribute_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

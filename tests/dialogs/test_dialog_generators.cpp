@@ -1,5 +1,6 @@
 // The generators of the form, frame, multimedia, list and counter dialogs, run on a plain document.
 #include "base/velinor_error.h"
+#include "dialogs/attribute_text.h"
 #include "dialogs/counter_generator.h"
 #include "dialogs/form_generators.h"
 #include "dialogs/frame_generators.h"
