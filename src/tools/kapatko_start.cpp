@@ -86,12 +86,18 @@ private:
     void showNote()
     {
         m_note = waitingNote();
-        connect(m_note, &QDialog::rejected, this, [this] {
-            m_mainWindow->show();
-            deleteLater(); // abandons the request
-        });
+        connect(m_note, &QDialog::rejected, this, &EyedropperStart::cancel);
         m_note->show();
         m_note->activateWindow();
+    }
+
+    // Given up at once, not when this object goes: an answer may already wait in the queue.
+    void cancel()
+    {
+        if (m_capture)
+            m_capture->abandon();
+        m_mainWindow->show();
+        deleteLater();
     }
 
     void closeNote()
