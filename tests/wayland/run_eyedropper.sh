@@ -15,10 +15,14 @@ marker_program=$3
 skip() { echo "wayland: skipped: $*"; exit 77; }
 fail() {
   echo "wayland: $*" >&2
-  [[ -n "${swaysock:-}" ]] && { echo "--- windows shown:"; shown_windows; } >&2
+  if [[ -n "${swaysock:-}" ]]; then
+    { echo "--- windows shown:"; shown_windows; } >&2
+    "${session_env[@]}" grim "$build/wayland_eyedropper_failure.png" 2>/dev/null &&
+      echo "--- the screen: $build/wayland_eyedropper_failure.png" >&2
+  fi
   local log
   for log in "$work"/*.log; do
-    [[ -f "$log" ]] && { echo "--- $(basename "$log"):"; tail -n 15 "$log"; } >&2
+    [[ -f "$log" ]] && { echo "--- $(basename "$log"):"; tail -n 25 "$log"; } >&2
   done
   exit 1
 }
@@ -105,7 +109,7 @@ session_dir="$work/session"
 mkdir -m 700 "$session_dir" "$work/home"
 session_env=(env -i PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$session_dir" LANG=C.UTF-8
   WAYLAND_DISPLAY="$compositor_dir/wayland-1" XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland GDK_BACKEND=wayland)
-"${session_env[@]}" dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" > /dev/null 2>&1 &
+"${session_env[@]}" dbus-daemon --session --nofork --address="unix:path=$session_dir/bus" > "$work/session-bus.log" 2>&1 &
 pids+=($!)
 wait_for 5 "the session bus" test -S "$session_dir/bus"
 session_env+=(DBUS_SESSION_BUS_ADDRESS="unix:path=$session_dir/bus")
@@ -145,13 +149,41 @@ pixel_at() { # x, y: the colour there as RRGGBB
   "${session_env[@]}" grim -g "$1,$2 1x1" -s 1 -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
 }
 menu_open() { [[ "$(pixel_at 250 120)" != "$marker_colour" ]]; }
+within() { # seconds, command...: true once the command is, false after the time
+  local end=$((SECONDS + $1))
+  shift
+  until "$@" 2>/dev/null; do
+    (( SECONDS < end )) || return 1
+    sleep 0.05
+  done
+}
+eyedropper_shown() { shows_window '^1 "Kap'; }
+waiting_note_shown() { shows_window '^0 "Kap'; }
+note_gone() { ! waiting_note_shown; }
+# The eyedropper opened from the menu. The real portal sometimes holds its answer for half a
+# minute: then its waiting note is given up with Escape and the menu tried again, at most three
+# times.
+open_eyedropper() { # layout width, layout height
+  local attempt
+  for attempt in 1 2 3; do
+    pointer_do move 271 33 "$1" "$2"
+    pointer_do click
+    within 5 menu_open || continue
+    pointer_do move 295 120 "$1" "$2"
+    pointer_do click
+    within 12 eyedropper_shown && return 0
+    echo "wayland: no picture from the portal in 12 s (try $attempt), given up with Escape"
+    for _ in 1 2 3 4 5; do
+      waiting_note_shown || break
+      "${session_env[@]}" wtype -s 300 -k Escape
+      within 2 note_gone || true
+    done
+    within 5 shows_window '^0 "Velinor 1.0' || fail "Escape did not give up the wait"
+  done
+  fail "the eyedropper did not open"
+}
 pick() { # x, y, layout width, layout height
-  pointer_do move 271 33 "$3" "$4"
-  pointer_do click
-  wait_for 5 "the menu Nástroje" menu_open
-  pointer_do move 295 120 "$3" "$4"
-  pointer_do click
-  wait_for 15 "the eyedropper, full screen" shows_window '^1 "Kap'
+  open_eyedropper "$3" "$4"
   pointer_do move "$1" "$2" "$3" "$4"
   pointer_do click
   wait_for 10 "the main window back" shows_window '^0 "Velinor 1.0'
