@@ -12,6 +12,10 @@ packages=(
   qt6-webengine-dev
   xvfb xauth xdotool imagemagick x11-utils openbox
   dbus-daemon  # a private session bus for the screenshot portal test
+  # The eyedropper on a real Wayland desktop: a headless compositor, the screenshot portal with its
+  # wlr and gtk back ends, PipeWire, Qt's Wayland platform, typing and screen reading for the test.
+  sway swaybg xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
+  qt6-wayland libwayland-dev wtype grim
   fonts-dejavu-core fonts-liberation2
   qt6-translations-l10n breeze-icon-theme-rcc libqt6svg6
   appstream desktop-file-utils

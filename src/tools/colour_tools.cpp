@@ -5,15 +5,13 @@
 #include "editor/edit.h"
 #include "editor/text_document.h"
 #include "tools/barva_form.h"
-#include "tools/kapatko_form.h"
+#include "tools/kapatko_start.h"
 #include "tools/prevod_barvy_form.h"
-#include "tools/screen_capture.h"
 
 #include <QAction>
 #include <QColorDialog>
 #include <QPainter>
 #include <QPixmap>
-#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -54,16 +52,7 @@ void PrevodbarvyClick(const CommandContext &context)
 
 void KapatkoClick(const CommandContext &context)
 {
-    QWidget *mainWindow = context.parent->window();
-    const auto target = context.documentSource();
-    mainWindow->hide();
-    // The screen is taken once the main window has left it.
-    QTimer::singleShot(250, mainWindow, [mainWindow, target] {
-        auto *eyedropper = new TKapatko_Form(captureWholeScreen(), target);
-        QObject::connect(eyedropper, &TKapatko_Form::closed, mainWindow, &QWidget::show);
-        eyedropper->showMaximized();
-        eyedropper->activateWindow();
-    });
+    startEyedropper(context.parent->window(), context.documentSource());
 }
 
 QIcon colourIcon(const Rgb &colour)

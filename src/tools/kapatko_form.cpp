@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <QtMath>
 
 TKapatko_Form::TKapatko_Form(const QImage &screen, DocumentSource documents)
     : QWidget(nullptr, Qt::FramelessWindowHint), m_screen(screen), m_documents(std::move(documents))
@@ -35,10 +36,12 @@ TKapatko_Form::TKapatko_Form(const QImage &screen, DocumentSource documents)
     Shape_AktBarva->raise();
 }
 
-Rgb TKapatko_Form::colourAt(const QPoint &position) const
+Rgb TKapatko_Form::colourAt(const QPointF &position) const
 {
-    // The picture fills the window from its top-left corner, which lies on the screen's.
-    const QPoint pixel = (QPointF(position) * m_screen.devicePixelRatio()).toPoint();
+    // The picture fills the full-screen window from its top-left corner, which lies on the
+    // screen's, one logical pixel of the window over devicePixelRatio pixels of the picture.
+    const QPointF scaled = position * m_screen.devicePixelRatio();
+    const QPoint pixel(qFloor(scaled.x()), qFloor(scaled.y()));
     if (!m_screen.valid(pixel))
         return Rgb{};
     const QRgb value = m_screen.pixel(pixel);
@@ -47,9 +50,8 @@ Rgb TKapatko_Form::colourAt(const QPoint &position) const
 
 void TKapatko_Form::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint at = event->position().toPoint();
-    Shape_AktBarva->setColour(colourAt(at));
-    Shape_AktBarva->move(at + QPoint(5, 5));
+    Shape_AktBarva->setColour(colourAt(event->position()));
+    Shape_AktBarva->move(event->position().toPoint() + QPoint(5, 5));
 }
 
 void TKapatko_Form::mouseReleaseEvent(QMouseEvent *event)
@@ -58,13 +60,13 @@ void TKapatko_Form::mouseReleaseEvent(QMouseEvent *event)
         return;
     // Without a document the click only ends the tool, so the main window comes back.
     if (TextDocument *document = m_documents ? m_documents() : nullptr)
-        apply(Edit().insert(colourText(colourAt(event->position().toPoint()))), *document);
+        apply(Edit().insert(colourText(colourAt(event->position()))), *document);
     close();
 }
 
 void TKapatko_Form::keyPressEvent(QKeyEvent *event)
 {
-    // A borderless window over the whole screen: Escape gives it up as the close command does.
+    // A window over the whole screen: Escape gives it up as the close command does.
     if (event->key() == Qt::Key_Escape) {
         close();
         return;

@@ -9,7 +9,7 @@
 class ColourSample;
 class QLabel;
 
-// "Kapátko", the eyedropper: a borderless, maximized still picture of the screen with a crosshair;
+// "Kapátko", the eyedropper: a borderless, full-screen still picture of the screen with a crosshair;
 // a swatch follows the mouse with the colour under it, and a click inserts that colour ("#RRGGBB")
 // into the active document and closes the window. Not modal; deletes itself when closed.
 class TKapatko_Form : public QWidget
@@ -19,8 +19,9 @@ class TKapatko_Form : public QWidget
 public:
     TKapatko_Form(const QImage &screen, DocumentSource documents);
 
-    // The picture's colour at a point of the window; white outside the picture.
-    Rgb colourAt(const QPoint &position) const;
+    // The picture's colour at a point of the window (logical pixels, as mouse events give them);
+    // white outside the picture.
+    Rgb colourAt(const QPointF &position) const;
 
 signals:
     // However the window closes.

@@ -5,6 +5,9 @@
 //   legacy   a request path of the portal's own choosing, answered (code 0) only after the reply
 //   cancel   the Response code 1, as when the user cancels
 //   vanish   the reply, then the portal quits without any Response
+//   held     the reply, "asked" on standard output, and the Response (code 0) only once a line
+//            comes on standard input, then "answered"
+//   bare     the name owned, but no Screenshot behind it (a portal without that back end)
 // The second argument is the folder the PNG is written to. "ready" on standard output once the
 // name is owned.
 
@@ -15,6 +18,7 @@
 #include <QDBusObjectPath>
 #include <QDir>
 #include <QImage>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
@@ -59,6 +63,15 @@ public slots:
             bus.send(reply);
             // An old portal answers later; give the caller time to move its listening.
             QTimer::singleShot(200, this, [this, path] { sendResponse(path, 0); });
+        } else if (m_mode == QLatin1String("held")) {
+            bus.send(reply);
+            say("asked");
+            auto *input = new QSocketNotifier(0, QSocketNotifier::Read, this);
+            connect(input, &QSocketNotifier::activated, this, [this, input, path] {
+                input->setEnabled(false);
+                sendResponse(path, 0);
+                say("answered");
+            });
         } else if (m_mode == QLatin1String("cancel")) {
             bus.send(reply);
             sendResponse(path, 1);
@@ -70,6 +83,12 @@ public slots:
     }
 
 private:
+    static void say(const char *line)
+    {
+        std::puts(line);
+        std::fflush(stdout);
+    }
+
     void sendResponse(const QString &path, uint code)
     {
         QVariantMap results;
@@ -95,8 +114,8 @@ int main(int argc, char *argv[])
         return 2;
     FakeScreenshotPortal portal(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
-                            QDBusConnection::ExportAllSlots))
+    if (qstrcmp(argv[1], "bare") != 0 &&
+        !bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal, QDBusConnection::ExportAllSlots))
         return 1;
     if (!bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")))
         return 1;
