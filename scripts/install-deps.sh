@@ -12,6 +12,7 @@ packages=(
   qt6-webengine-dev
   xvfb xauth xdotool imagemagick x11-utils openbox
   dbus-daemon  # a private session bus for the screenshot portal test
+  chromium     # reads the gallery's markup in a test
   fonts-dejavu-core fonts-liberation2
   qt6-translations-l10n breeze-icon-theme-rcc libqt6svg6
   appstream desktop-file-utils
