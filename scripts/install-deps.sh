@@ -16,6 +16,7 @@ packages=(
   # wlr and gtk back ends, PipeWire, Qt's Wayland platform, typing and screen reading for the test.
   sway swaybg xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
   qt6-wayland libwayland-dev wtype grim
+  chromium     # reads the gallery's markup in a test
   fonts-dejavu-core fonts-liberation2
   qt6-translations-l10n breeze-icon-theme-rcc libqt6svg6
   appstream desktop-file-utils

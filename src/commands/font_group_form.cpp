@@ -1,10 +1,10 @@
 #include "commands/font_group_form.h"
 
 #include "dialogs/dialog_parts.h"
+#include "dialogs/font_families.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -55,7 +55,7 @@ TFontGroupForm::TFontGroupForm(QWidget *parent, const QString &currentFaces) : Q
     Pisma_ListBox = faceList(facesBox, "Pisma_ListBox");
     (new QVBoxLayout(facesBox))->addWidget(Pisma_ListBox);
 
-    Pisma_ListBox->addItems(QFontDatabase::families());
+    Pisma_ListBox->addItems(installedFontFamilies());
     for (const QString &face : currentFaces.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         Skupina_ListBox->addItem(face.trimmed());
         qDeleteAll(Pisma_ListBox->findItems(face.trimmed(), Qt::MatchExactly));

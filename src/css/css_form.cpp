@@ -7,6 +7,7 @@
 #include "core/document_window.h"
 #include "css/css_form_pages.h"
 #include "dialogs/dialog_parts.h"
+#include "dialogs/font_families.h"
 #include "editor/document_language.h"
 #include "editor/edit.h"
 #include "editor/highlighter_kinds.h"
@@ -18,7 +19,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -136,7 +136,7 @@ void TCSS_Form::buildPages(QTabWidget *pages)
             case CssControl::Kind::Edit: {
                 QComboBox *combo = listComboBox(sheet, c.name, c.items);
                 if (qstrcmp(c.name, "CB_font") == 0)
-                    combo->addItems(QFontDatabase::families()); // already in alphabetical order
+                    combo->addItems(installedFontFamilies());
                 combo->setCurrentIndex(-1);
                 combo->setEditText(QString());
                 setHint(combo, c.hint);

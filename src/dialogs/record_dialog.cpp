@@ -32,21 +32,56 @@ QCheckBox *companionBox(QWidget *parent, const char *objectName)
 }
 
 // A control with what follows it on its row (a browse button, a unit), as one cell. A control of
-// fixed size (a colour sample) keeps its button beside it.
+// fixed size (a colour sample) keeps its button and box beside it.
 enum class Widen { Control, Nothing };
-QWidget *rowOf(QWidget *parent, QWidget *control, QWidget *after, Widen widen = Widen::Control)
+QWidget *rowOf(QWidget *parent, QWidget *control, std::initializer_list<QWidget *> after, Widen widen = Widen::Control)
 {
     auto *row = new QWidget(parent);
     control->setParent(row);
-    after->setParent(row);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(control, widen == Widen::Control ? 1 : 0);
-    layout->addWidget(after);
+    for (QWidget *widget : after) {
+        widget->setParent(row);
+        layout->addWidget(widget);
+    }
     if (widen == Widen::Nothing)
         layout->addStretch();
     return row;
 }
+
+// A panel in a window's layout that the window grows to make room for while it shows: when it
+// hides again, the window gets back the size it had before.
+class RoomForPanel : public QObject
+{
+public:
+    explicit RoomForPanel(QWidget *panel) : QObject(panel), m_panel(panel) { panel->installEventFilter(this); }
+
+    void show()
+    {
+        if (m_panel->isHidden())
+            m_sizeBefore = m_panel->window()->size();
+        m_panel->show();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::HideToParent && m_sizeBefore.isValid()) {
+            // The layouts from the panel up give up its room first; the window may then shrink.
+            for (QWidget *w = m_panel->parentWidget(); w; w = w->isWindow() ? nullptr : w->parentWidget())
+                if (w->layout())
+                    w->layout()->activate();
+            m_panel->window()->resize(m_sizeBefore);
+            m_sizeBefore = QSize();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_panel;
+    QSize m_sizeBefore;
+};
 
 } // namespace
 
@@ -111,7 +146,7 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
             auto *browse = new BrowseButton(built.edit, shape.browseFilter, shape.browseCaption);
             browse->setObjectName(nameOf(shape.browseName));
             setHint(browse, shape.browseHint);
-            control = rowOf(this, built.edit, browse);
+            control = rowOf(this, built.edit, {browse});
         }
         break;
     }
@@ -146,7 +181,7 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
                 if (const std::optional<QString> text = choose(this, combo->currentText()))
                     combo->setEditText(*text);
             });
-            control = rowOf(this, combo, chooser);
+            control = rowOf(this, combo, {chooser});
         }
         break;
     }
@@ -194,7 +229,6 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
         auto *button = new ColourButton(built.sample);
         button->setObjectName(nameOf(shape.colourButtonName));
         setHint(button, shape.hint);
-        control = rowOf(this, built.sample, button, Widen::Nothing);
         if (shape.companionName) {
             built.box = companionBox(this, shape.companionName);
             QCheckBox *box = built.box;
@@ -202,6 +236,9 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
                 connect(button, &QPushButton::clicked, box, [box] { box->setChecked(true); });
             else if (shape.ticks == CompanionTicks::OnChangeOrClick)
                 connect(button, &ColourButton::colourChosen, box, [box] { box->setChecked(true); });
+            control = rowOf(this, built.sample, {button, box}, Widen::Nothing); // the box beside the button
+        } else {
+            control = rowOf(this, built.sample, {button}, Widen::Nothing);
         }
         break;
     }
@@ -215,8 +252,9 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
         QCheckBox *box = built.box = companionBox(this, shape.companionName);
         box->setAccessibleName(shape.companionCaption);
         auto *panel = new ColourPanel(this);
-        connect(area, &ClickArea::clicked, panel, [panel, box] {
-            panel->show();
+        auto *room = new RoomForPanel(panel);
+        connect(area, &ClickArea::clicked, panel, [room, box] {
+            room->show();
             box->setChecked(true);
         });
         connect(panel, &ColourPanel::cellChosen, sample, [sample, box](const Rgb &colour) {
@@ -224,14 +262,14 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
             box->setChecked(true);
         });
         connect(panel, &ColourPanel::dialogColourChosen, sample, &ColourSample::setColour);
-        control = rowOf(this, sample, box, Widen::Nothing); // the box right beside the sample
+        control = rowOf(this, sample, {box}, Widen::Nothing); // the box right beside the sample
         below = panel;
         break;
     }
     }
 
     if (!shape.suffix.isEmpty())
-        control = rowOf(this, control, new QLabel(shape.suffix));
+        control = rowOf(this, control, {new QLabel(shape.suffix)});
     if (shape.entersInsert)
         (built.edit ? static_cast<QWidget *>(built.edit) : control)->installEventFilter(this);
     if (shape.takesFocus)
@@ -246,7 +284,8 @@ BuiltField RecordDialogBase::addField(const FieldShape &shape)
         grid->addWidget(label, row, 0, shape.kind == FieldKind::Memo ? Qt::AlignTop : Qt::Alignment());
     }
     grid->addWidget(control, row, 1);
-    if (built.box && shape.kind != FieldKind::Check && shape.kind != FieldKind::ColourPanel)
+    if (built.box && shape.kind != FieldKind::Check && shape.kind != FieldKind::Colour
+        && shape.kind != FieldKind::ColourPanel)
         grid->addWidget(built.box, row, 2);
     if (below)
         grid->addWidget(below, row + 1, 1);

@@ -56,6 +56,12 @@ TConvertCount_Form::TConvertCount_Form(QWidget *parent, DocumentLookup activeDoc
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
+    // The fields alone would leave the long caption cut short in the title bar: room for its text,
+    // set in bold as title bars do, and for the bar's icon and buttons.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    constexpr int kTitleBarButtons = 120;
+    setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtons);
 
     // Both buttons start enabled; from the first change on they follow the number field.
     connect(Couts_Edit, &QLineEdit::textChanged, this, &TConvertCount_Form::Couts_EditChange);

@@ -13,12 +13,45 @@ bool lessIgnoringCase(const QString &a, const QString &b)
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
 }
 
+// Text and attribute values: the four characters that end a text or a quoted value.
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped(); // & < > "
+}
+
+// Whether a character of a file name would change what a relative address means: end the path
+// ("#", "?"), start an escape ("%"), make the name a scheme ("x:"), turn into a folder separator
+// ("\\" in a browser), or be no part of an address at all (spaces, quotes, controls). All of them
+// are ASCII: letters of any script, digits, dots, dashes and underscores are kept as they are.
+bool breaksAddress(QChar c)
+{
+    return c.unicode() <= 0x20 || c.unicode() == 0x7f || QStringView(u"\"#%'<>?\\`{}:").contains(c);
+}
+
+// A bare file name as a relative address that leads to that file.
+QString addressOf(const QString &name)
+{
+    QString address;
+    address.reserve(name.size());
+    for (const QChar c : name) {
+        if (breaksAddress(c))
+            address += QLatin1Char('%') + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            address += c;
+    }
+    return address;
+}
+
+// A picture's cell. The name is shown as text and written as the alternative text; the link and
+// the picture lead to the file of that name.
 QString cellLine(const QString &name, const QString &width, const QString &height)
 {
-    return QStringLiteral("      <td><div class=\"nazev\">") + name + QStringLiteral(" - <a href=\"") + name
-        + QStringLiteral("\" target=\"_blank\">klikněte pro zvetšení</a></div><img src=\"") + name
-        + QStringLiteral("\" alt=\"") + name + QStringLiteral("\" width=\"") + width
-        + QStringLiteral("\" height=\"") + height + QStringLiteral("\" /></td>") + kCr;
+    const QString text = escaped(name);
+    const QString address = escaped(addressOf(name));
+    return QStringLiteral("      <td><div class=\"nazev\">") + text + QStringLiteral(" - <a href=\"") + address
+        + QStringLiteral("\" target=\"_blank\">klikněte pro zvetšení</a></div><img src=\"") + address
+        + QStringLiteral("\" alt=\"") + text + QStringLiteral("\" width=\"") + escaped(width)
+        + QStringLiteral("\" height=\"") + escaped(height) + QStringLiteral("\" /></td>") + kCr;
 }
 
 } // namespace
@@ -44,7 +77,7 @@ std::optional<Edit> galleryEdit(const GalleryFields &f)
     const int columns = toInteger(f.columns);
     if (columns < 1 || f.pictures.isEmpty())
         return std::nullopt;
-    const QString text = QStringLiteral("<link rel=\"stylesheet\" href=\"") + f.stylesheet
+    const QString text = QStringLiteral("<link rel=\"stylesheet\" href=\"") + escaped(f.stylesheet)
         + QStringLiteral("\" type=\"text/css\" media=\"screen\" />") + kCr
         + QStringLiteral("<div align=center>") + kCr
         + QStringLiteral("<small>") + kCr

@@ -13,11 +13,13 @@ struct GalleryFields
     QString columns = QStringLiteral("1"); // Sloupce_Edit
     QString width;        // Edit_Sirka, written as it stands, also when empty
     QString height;       // Edit_Vyska
-    QString stylesheet;   // Styl_Edit, written into the link line unchanged
+    QString stylesheet;   // Styl_Edit, written into the link line as it stands (only & < > " escaped)
 };
 
 // The table rows: one cell line per picture, a new row after every `columns` pictures.
-// `columns` must be at least 1.
+// `columns` must be at least 1. A picture's name is written as text with & < > " escaped, and as
+// an address that leads to the file of that name (what would break it percent-encoded), so any
+// file name gives a page with the same elements and working links.
 QString galleryRowsText(const QStringList &pictures, int columns, const QString &width, const QString &height);
 
 // The stylesheet link, the centred small table and its rows, each line ending in a carriage return.

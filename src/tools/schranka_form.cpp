@@ -1,5 +1,7 @@
 #include "tools/schranka_form.h"
 
+#include "tools/outer_size.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -34,7 +36,7 @@ TSchrankaForm::TSchrankaForm(QWidget *parent) : QDialog(parent)
     connect(Zvetsit_SchrankaForm, &QPushButton::clicked, this, [this] { Zvetsit_SchrankaFormClick(); });
     connect(Zavrit_SchrankaForm, &QPushButton::clicked, this, &QDialog::accept);
 
-    resize(429, 178);
+    setOuterSize(this, QSize(429, 178));
 }
 
 void TSchrankaForm::Prohlizet_SchrankaFormClick()

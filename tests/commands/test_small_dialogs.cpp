@@ -8,6 +8,7 @@
 #include "commands/font_group_form.h"
 #include "commands/small_element_generators.h"
 #include "dialogs/dialog_parts.h"
+#include "dialogs/font_families.h"
 #include "editor/edit.h"
 #include "editor/line_buffer.h"
 #include "editor/syntax_edit.h"
@@ -144,8 +145,11 @@ private slots:
     void noDocumentKeepsTheDialogOpen();
     void enterInsertsInLabelAndParameter();
     void fontColourChoice();
+    void ruleColourGateBesideItsButton();
     void fontSizeTakesDigitsOnly();
     void fontGroup();
+    void plainFamilies_data();
+    void plainFamilies();
 
 private:
     // Runs a main-window command whose dialog `act` answers; returns the dialog's class name.
@@ -305,14 +309,17 @@ void TestSmallDialogs::fontColourChoice()
     QVERIFY(!panel->isVisible());
     QCOMPARE(area->geometry(), swatch->rect());
 
+    const QSize closedSize = dialog.size();
     QTest::mouseClick(area, Qt::LeftButton);
     QVERIFY(panel->isVisible());
+    QTRY_VERIFY(dialog.height() > closedSize.height()); // room for the panel
     QVERIFY(gate->isChecked());
     gate->setChecked(false);
     auto *redCell = child<QToolButton>(&dialog, QStringLiteral("ColorGrid_9")); // third row
     QCOMPARE(redCell->grab().toImage().pixelColor(redCell->rect().center()), QColor(Qt::red)); // drawn in its colour
     redCell->click();
     QVERIFY(!panel->isVisible());
+    QTRY_COMPARE(dialog.size(), closedSize); // and back once it closes
     QVERIFY(gate->isChecked());
     QCOMPARE(swatch->colourText(), QStringLiteral("#FF0000"));
 
@@ -337,6 +344,7 @@ void TestSmallDialogs::fontColourChoice()
     QTest::mouseClick(area, Qt::LeftButton);
     next->click();
     QVERIFY(!panel->isVisible());
+    QTRY_COMPARE(dialog.size(), closedSize);
     QCOMPARE(swatch->colourText(), QStringLiteral("#FF0000"));
     QTest::mouseClick(area, Qt::LeftButton);
     next->click();
@@ -349,6 +357,23 @@ void TestSmallDialogs::fontColourChoice()
     child<QPushButton>(&dialog, QStringLiteral("Paste_Button"))->click();
     QCOMPARE(withCaret(document), QStringLiteral(R"(<i><font color="#0080FF">|</font></i>)"));
     QVERIFY(!dialog.isVisible());
+}
+
+// The rule's colour gate, a box without caption, stands right beside the colour button "...".
+void TestSmallDialogs::ruleColourGateBesideItsButton()
+{
+    m_shared->resetWithDocument();
+    QRect button;
+    QRect gate;
+    runDialog("Vodorovnacara", [&](QWidget *modal) {
+        const auto placeOf = [modal](QWidget *w) { return QRect(w->mapTo(modal, QPoint()), w->size()); };
+        button = placeOf(modal->findChild<QPushButton *>(QStringLiteral("Barva_Button")));
+        gate = placeOf(modal->findChild<QCheckBox *>(QStringLiteral("UkazBarvu_CheckBox")));
+        dismiss(modal);
+    });
+    QVERIFY2(gate.left() > button.right() && gate.left() - button.right() <= 12,
+             qPrintable(QStringLiteral("button ends at %1, the box starts at %2").arg(button.right()).arg(gate.left())));
+    QVERIFY(gate.center().y() >= button.top() && gate.center().y() <= button.bottom());
 }
 
 void TestSmallDialogs::fontSizeTakesDigitsOnly()
@@ -376,9 +401,12 @@ void TestSmallDialogs::fontGroup()
     auto *face = child<QComboBox>(&dialog, QStringLiteral("Font_ComboBox"));
     face->setEditText(QStringLiteral("Verdena"));
     QStringList offered;
-    ModalSteps steps({[&offered](QWidget *modal) {
+    QStringList listed;
+    ModalSteps steps({[&offered, &listed](QWidget *modal) {
         auto *group = modal->findChild<QListWidget *>(QStringLiteral("Skupina_ListBox"));
         auto *faces = modal->findChild<QListWidget *>(QStringLiteral("Pisma_ListBox"));
+        for (int i = 0; i < faces->count(); ++i)
+            listed << faces->item(i)->text();
         for (int i = 0; i < faces->count() && offered.size() < 2; ++i)
             offered << faces->item(i)->text();
         for (const QString &name : offered)
@@ -392,7 +420,32 @@ void TestSmallDialogs::fontGroup()
     }});
     child<QPushButton>(&dialog, QStringLiteral("Loading_Button"))->click();
     QCOMPARE(offered.size(), 2); // the installed families, at least two of them
+    QCOMPARE(listed, installedFontFamilies()); // by their plain names
     QCOMPARE(face->currentText(), QStringLiteral("Verdena, ") + offered.join(QStringLiteral(", ")));
+}
+
+// A family that several foundries provide is listed once, by the name a page can use.
+void TestSmallDialogs::plainFamilies_data()
+{
+    QTest::addColumn<QStringList>("families");
+    QTest::addColumn<QStringList>("plain");
+
+    QTest::newRow("plain names unchanged") << QStringList{"Arial", "DejaVu Sans", "Liberation Serif"}
+                                           << QStringList{"Arial", "DejaVu Sans", "Liberation Serif"};
+    QTest::newRow("two foundries") << QStringList{"Bitstream", "C059 [UKWN]", "C059 [urw]", "Cantarell"}
+                                   << QStringList{"Bitstream", "C059", "Cantarell"};
+    QTest::newRow("tagged beside the plain name") << QStringList{"Nimbus [urw]", "Nimbus", "nimbus mono"}
+                                                  << QStringList{"Nimbus", "nimbus mono"};
+    QTest::newRow("sorted again without the tag") << QStringList{"Foo Bar", "Foo [a]", "Foo [b]", "foo sans"}
+                                                  << QStringList{"Foo", "Foo Bar", "foo sans"};
+    QTest::newRow("brackets inside the name kept") << QStringList{"Odd [x] Font"} << QStringList{"Odd [x] Font"};
+}
+
+void TestSmallDialogs::plainFamilies()
+{
+    QFETCH(QStringList, families);
+    QFETCH(QStringList, plain);
+    QCOMPARE(plainFontFamilies(families), plain);
 }
 
 void TestSmallDialogs::generators_data()

@@ -46,6 +46,24 @@ for _ in $(seq 1 100); do [[ -f "$work/projekty/Novy2.html" ]] && break; sleep 0
 # Everything typed before the save has been handled by now.
 import -window root "$shot"
 
+# The clipboard viewer ("Nás&troje" › "P&rohlížení schránky Windows") measures 429 by 178 pixels
+# with its frame, as soon as the window manager has framed it.
+xdotool key --delay 100 alt+t r
+viewer=$(wait_for_window "^SchrankaForm$" 10) || fail "the clipboard viewer did not open"
+outer=
+for _ in $(seq 1 100); do
+  read -r left right top bottom < <(xprop -id "$viewer" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | tr -s ' ') || true
+  eval "$(xdotool getwindowgeometry --shell "$viewer")"
+  outer="$((WIDTH + left + right))x$((HEIGHT + top + bottom))"
+  [[ "$outer" == 429x178 ]] && break
+  sleep 0.05
+done
+[[ "$outer" == 429x178 ]] || fail "the clipboard viewer measures $outer with its frame, not 429x178"
+activate "$viewer"
+xdotool key alt+a
+wait_until_gone "$viewer" 10 || fail "Z&avřít did not close the clipboard viewer"
+activate "$main"
+
 # Quit through the menu: Alt+S opens "&Soubor", C is "Kone&c"; No to every save question.
 xdotool key --delay 100 alt+s c
 question=$(wait_for_window "^Potvrzení" 10) || fail "no save question for the modified documents"

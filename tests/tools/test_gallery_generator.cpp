@@ -6,11 +6,18 @@
 
 namespace {
 
+// A cell line of a picture whose name is written as `text` and whose address is `address`.
+QString namedCell(const QString &text, const QString &address, const QString &width = "100",
+                  const QString &height = "75")
+{
+    return QString::fromUtf8("      <td><div class=\"nazev\">%1 - <a href=\"%2\" target=\"_blank\">klikněte pro "
+                             "zvetšení</a></div><img src=\"%2\" alt=\"%1\" width=\"%3\" height=\"%4\" /></td>")
+        .arg(text, address, width, height);
+}
+
 QString cell(const QString &name, const QString &width = "100", const QString &height = "75")
 {
-    return QString::fromUtf8("      <td><div class=\"nazev\">%1 - <a href=\"%1\" target=\"_blank\">klikněte pro "
-                             "zvetšení</a></div><img src=\"%1\" alt=\"%1\" width=\"%2\" height=\"%3\" /></td>")
-        .arg(name, width, height);
+    return namedCell(name, name, width, height);
 }
 
 const QString kOpen = "    <tr>";
@@ -30,6 +37,8 @@ class TestGalleryGenerator : public QObject
 private slots:
     void rowsText_data();
     void rowsText();
+    void pictureNames_data();
+    void pictureNames();
     void wholeFragment();
     void refusedData_data();
     void refusedData();
@@ -68,6 +77,35 @@ void TestGalleryGenerator::rowsText()
     QCOMPARE(galleryRowsText(pictures, columns, width, height), text);
 }
 
+// Names of letters, digits, dots, dashes and underscores are written as they are; any other name
+// stays text in the caption and the alternative text, and an address of that very file in the link
+// and the picture.
+void TestGalleryGenerator::pictureNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("address");
+
+    const QString plain = QString::fromUtf8("Žluťoučký_kůň-2.0.JPG");
+    QTest::newRow("letters, digits, dots, dashes") << plain << plain << plain;
+    QTest::newRow("quote and event attribute") << "x\" onerror=\"alert(1)\".jpg"
+        << "x&quot; onerror=&quot;alert(1)&quot;.jpg" << "x%22%20onerror=%22alert(1)%22.jpg";
+    QTest::newRow("markup") << "<i>a&b.jpg" << "&lt;i&gt;a&amp;b.jpg" << "%3Ci%3Ea&amp;b.jpg";
+    QTest::newRow("fragment, query, escape") << "a#1?b%20.gif" << "a#1?b%20.gif" << "a%231%3Fb%2520.gif";
+    QTest::newRow("spaces and apostrophe") << "moje foto's.bmp" << "moje foto's.bmp" << "moje%20foto%27s.bmp";
+    QTest::newRow("looks like a scheme") << "javascript:alert(1).jpg" << "javascript:alert(1).jpg"
+        << "javascript%3Aalert(1).jpg";
+    QTest::newRow("backslash and tab") << "a\\b\tc.jpg" << "a\\b\tc.jpg" << "a%5Cb%09c.jpg";
+}
+
+void TestGalleryGenerator::pictureNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, address);
+    QCOMPARE(galleryRowsText({name}, 1, "100", "75"), lines({kOpen, namedCell(text, address), kClose}));
+}
+
 void TestGalleryGenerator::wholeFragment()
 {
     GalleryFields f;
@@ -84,6 +122,11 @@ void TestGalleryGenerator::wholeFragment()
                     "<div align=center>", "<small>", "  <table border=\"0\" cellspacing=\"0\" cellpadding=\"0\">",
                     kOpen, cell("a.jpg"), cell("b.jpg"), kClose, kOpen, cell("c.jpg"), kClose,
                     "  </table>", "</small>", "</div>"}));
+
+    // A quote in the stylesheet's path ends no attribute.
+    f.stylesheet = "/home/a\"b/<c>&d.css";
+    QVERIFY(galleryEdit(f)->steps().front().text.startsWith(
+        "<link rel=\"stylesheet\" href=\"/home/a&quot;b/&lt;c&gt;&amp;d.css\" type="));
 }
 
 void TestGalleryGenerator::refusedData_data()

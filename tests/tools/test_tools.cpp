@@ -28,6 +28,7 @@ private slots:
     void conversion_data();
     void conversion();
     void conversionRefusesTenDigitsAndEnablesByText();
+    void conversionWindowFitsItsCaption();
     void conversionInsertsAtCaret();
     void clipboardViewerPastesEachTime();
     void clipboardViewerZoomsAndLaysOut();
@@ -106,6 +107,16 @@ void TestTools::conversionRefusesTenDigitsAndEnablesByText()
     QVERIFY(!convert->isEnabled() && !insert->isEnabled());
     number->setText(QStringLiteral("7"));
     QVERIFY(convert->isEnabled() && insert->isEnabled());
+}
+
+void TestTools::conversionWindowFitsItsCaption()
+{
+    TConvertCount_Form form(nullptr, {});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QFont bold = form.font();
+    bold.setBold(true);
+    QVERIFY(form.width() > QFontMetrics(bold).horizontalAdvance(form.windowTitle()));
 }
 
 void TestTools::conversionInsertsAtCaret()
