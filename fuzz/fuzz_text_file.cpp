@@ -1,5 +1,6 @@
 // Text files: whatever the bytes, loading gives a text whose save loads back as the same text,
-// line breaks and encoding; the reader that streams a file from disk agrees with the one that
+// line breaks and encoding; the save writes the file's own bytes back apart from line breaks, or
+// loading reports what it cannot keep; the reader that streams a file from disk agrees with the one that
 // splits bytes in memory; saving through the disk writes exactly the encoded bytes.
 #include "fuzz_input.h"
 
@@ -16,6 +17,25 @@ bool sameText(const SplitText &a, const SplitText &b)
            && a.lineBreak == b.lineBreak && a.encoding == b.encoding;
 }
 
+// The bytes without their line breaks and NULs, taken in code units of the encoding (after a
+// byte-order mark, two or four bytes each; otherwise single bytes).
+QByteArray withoutBreaks(const QByteArray &bytes, TextEncoding encoding)
+{
+    const bool utf32 = encoding == TextEncoding::Utf32LE || encoding == TextEncoding::Utf32BE;
+    const bool utf16 = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
+    const bool bigEndian = encoding == TextEncoding::Utf16BE || encoding == TextEncoding::Utf32BE;
+    const qsizetype unit = utf32 ? 4 : utf16 ? 2 : 1;
+    QByteArray kept;
+    qsizetype i = 0;
+    for (; i + unit <= bytes.size(); i += unit) {
+        quint32 value = 0;
+        for (qsizetype b = 0; b < unit; ++b)
+            value |= quint32(static_cast<unsigned char>(bytes[i + b])) << (8 * (bigEndian ? unit - 1 - b : b));
+        if (value != '\r' && value != '\n' && value != 0)
+            kept.append(bytes.mid(i, unit));
+    }
+    return kept + bytes.mid(i);
+}
 
 } // namespace
 
@@ -33,6 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                             loaded.lineBreak, loaded.encoding);
     FUZZ_CHECK(!encoded.encodingChanged && encoded.encoding == loaded.encoding, "a loaded text saves in its encoding");
     FUZZ_CHECK(sameText(splitFileBytes(encoded.bytes), loaded), "load, save, load gives the same text");
+    FUZZ_CHECK(loaded.nulBytes > 0 || loaded.malformed > 0
+                   || withoutBreaks(encoded.bytes, encoded.encoding) == withoutBreaks(bytes, loaded.encoding),
+               "an unedited save changes nothing but line breaks, unless the user was told at loading");
 
     // The file on disk: saved bytes are the encoded bytes, and the streaming reader sees the same.
     const QString path = scratchPath(QStringLiteral("document.html"));

@@ -7,12 +7,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <array>
-#include <csignal>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -317,30 +313,27 @@ bool looksLikeUtf8(const QByteArray &bytes)
 
 namespace {
 
-int byteOrderMarkSize(TextEncoding encoding)
+QByteArray byteOrderMark(TextEncoding encoding)
 {
     switch (encoding) {
-    case TextEncoding::Utf16LE:
-    case TextEncoding::Utf16BE: return 2;
-    case TextEncoding::Utf32LE:
-    case TextEncoding::Utf32BE: return 4;
+    case TextEncoding::Utf8WithMark: return QByteArrayLiteral("\xEF\xBB\xBF");
+    case TextEncoding::Utf16LE: return QByteArrayLiteral("\xFF\xFE");
+    case TextEncoding::Utf16BE: return QByteArrayLiteral("\xFE\xFF");
+    case TextEncoding::Utf32LE: return QByteArrayLiteral("\xFF\xFE\x00\x00");
+    case TextEncoding::Utf32BE: return QByteArrayLiteral("\x00\x00\xFE\xFF");
     case TextEncoding::Windows1250:
     case TextEncoding::Utf8: break;
     }
-    return 0;
+    return {};
 }
 
 std::optional<TextEncoding> encodingOfByteOrderMark(const QByteArray &head)
 {
-    // UTF-32LE first: its mark begins with the mark of UTF-16LE.
-    if (head.startsWith(QByteArrayLiteral("\xFF\xFE\x00\x00")))
-        return TextEncoding::Utf32LE;
-    if (head.startsWith(QByteArrayLiteral("\x00\x00\xFE\xFF")))
-        return TextEncoding::Utf32BE;
-    if (head.startsWith("\xFF\xFE"))
-        return TextEncoding::Utf16LE;
-    if (head.startsWith("\xFE\xFF"))
-        return TextEncoding::Utf16BE;
+    // UTF-32LE before UTF-16LE: its mark begins with the mark of UTF-16LE.
+    for (TextEncoding encoding : {TextEncoding::Utf32LE, TextEncoding::Utf32BE, TextEncoding::Utf16LE,
+                                  TextEncoding::Utf16BE, TextEncoding::Utf8WithMark})
+        if (head.startsWith(byteOrderMark(encoding)))
+            return encoding;
     return std::nullopt;
 }
 
@@ -355,23 +348,140 @@ bool declaresUtf8(const QByteArray &head)
     return declaration.match(QString::fromLatin1(head)).hasMatch();
 }
 
-QStringConverter::Encoding stringConverterEncoding(TextEncoding encoding)
+bool isWide(TextEncoding encoding)
 {
-    switch (encoding) {
-    case TextEncoding::Utf16LE: return QStringConverter::Utf16LE;
-    case TextEncoding::Utf16BE: return QStringConverter::Utf16BE;
-    case TextEncoding::Utf32LE: return QStringConverter::Utf32LE;
-    case TextEncoding::Utf32BE: return QStringConverter::Utf32BE;
-    case TextEncoding::Windows1250:
-    case TextEncoding::Utf8: break;
-    }
-    return QStringConverter::Utf8;
+    return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE
+           || encoding == TextEncoding::Utf32LE || encoding == TextEncoding::Utf32BE;
 }
 
-QByteArray byteOrderMark(TextEncoding encoding)
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+inline bool isSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+void appendUtf8(QByteArray &out, char32_t c)
 {
-    QStringEncoder encoder(stringConverterEncoding(encoding), QStringConverter::Flag::ConvertInitialBom);
-    return encoder.encode(QString(QChar(0xFEFF)));
+    if (c < 0x80) {
+        out.append(char(c));
+    } else if (c < 0x800) {
+        out.append(char(0xC0 | (c >> 6)));
+        out.append(char(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.append(char(0xE0 | (c >> 12)));
+        out.append(char(0x80 | ((c >> 6) & 0x3F)));
+        out.append(char(0x80 | (c & 0x3F)));
+    } else {
+        out.append(char(0xF0 | (c >> 18)));
+        out.append(char(0x80 | ((c >> 12) & 0x3F)));
+        out.append(char(0x80 | ((c >> 6) & 0x3F)));
+        out.append(char(0x80 | (c & 0x3F)));
+    }
+}
+
+// UTF-16 or UTF-32 bytes (after the mark) to UTF-8, fed block by block. A code unit or a surrogate
+// pair split between blocks waits for the rest. Whatever forms no character (a lone surrogate, a
+// value beyond U+10FFFF, bytes left over at the end) becomes U+FFFD and is counted.
+class WideDecoder
+{
+public:
+    explicit WideDecoder(TextEncoding encoding)
+        : m_unitSize(encoding == TextEncoding::Utf32LE || encoding == TextEncoding::Utf32BE ? 4 : 2),
+          m_bigEndian(encoding == TextEncoding::Utf16BE || encoding == TextEncoding::Utf32BE)
+    {
+    }
+
+    // Appends the characters the block completes to `out`.
+    void feed(const char *data, qsizetype size, QByteArray &out)
+    {
+        for (qsizetype i = 0; i < size; ++i) {
+            m_unit[m_unitFill++] = static_cast<unsigned char>(data[i]);
+            if (m_unitFill < m_unitSize)
+                continue;
+            m_unitFill = 0;
+            char32_t value = 0;
+            for (int b = 0; b < m_unitSize; ++b)
+                value |= char32_t(m_unit[m_bigEndian ? b : m_unitSize - 1 - b]) << (8 * (m_unitSize - 1 - b));
+            takeUnit(value, out);
+        }
+    }
+
+    // The end of the bytes: a high surrogate or a part of a unit still waiting forms no character.
+    void finish(QByteArray &out)
+    {
+        if (m_highSurrogate)
+            malformed(out);
+        m_highSurrogate = 0;
+        if (m_unitFill > 0)
+            malformed(out);
+        m_unitFill = 0;
+    }
+
+    qint64 malformedCount() const { return m_malformed; }
+
+private:
+    void takeUnit(char32_t value, QByteArray &out)
+    {
+        if (m_unitSize == 4) {
+            if (value > 0x10FFFF || isSurrogate(value))
+                malformed(out);
+            else
+                appendUtf8(out, value);
+            return;
+        }
+        if (m_highSurrogate) {
+            if (value >= 0xDC00 && value <= 0xDFFF) {
+                appendUtf8(out, 0x10000 + ((m_highSurrogate - 0xD800) << 10) + (value - 0xDC00));
+                m_highSurrogate = 0;
+                return;
+            }
+            malformed(out);
+            m_highSurrogate = 0;
+        }
+        if (value >= 0xD800 && value <= 0xDBFF)
+            m_highSurrogate = value;
+        else if (isSurrogate(value))
+            malformed(out);
+        else
+            appendUtf8(out, value);
+    }
+    void malformed(QByteArray &out)
+    {
+        appendUtf8(out, kReplacementCharacter);
+        ++m_malformed;
+    }
+
+    const int m_unitSize;
+    const bool m_bigEndian;
+    std::array<unsigned char, 4> m_unit{};
+    int m_unitFill = 0;
+    char32_t m_highSurrogate = 0;
+    qint64 m_malformed = 0;
+};
+
+// UTF-8 (well formed) to UTF-16 or UTF-32, without a mark.
+QByteArray encodeWide(const QByteArray &utf8, TextEncoding encoding)
+{
+    const bool utf32 = encoding == TextEncoding::Utf32LE || encoding == TextEncoding::Utf32BE;
+    const bool bigEndian = encoding == TextEncoding::Utf16BE || encoding == TextEncoding::Utf32BE;
+    const int unitSize = utf32 ? 4 : 2;
+    QByteArray out;
+    out.reserve(utf8.size() * unitSize);
+    auto putUnit = [&](char32_t value) {
+        for (int b = 0; b < unitSize; ++b) {
+            const int shift = 8 * (bigEndian ? unitSize - 1 - b : b);
+            out.append(char((value >> shift) & 0xFF));
+        }
+    };
+    const auto *data = reinterpret_cast<const unsigned char *>(utf8.constData());
+    for (qsizetype i = 0; i < utf8.size();) {
+        const char32_t c = decodeUtf8(data, utf8.size(), i);
+        if (utf32 || c < 0x10000) {
+            putUnit(c);
+        } else {
+            putUnit(0xD800 + ((c - 0x10000) >> 10));
+            putUnit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
 }
 
 // Room a text of 8-bit file bytes needs in UTF-8, judged from its first block: the bytes
@@ -415,8 +525,10 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
             fail();
     };
 
-    std::optional<TextEncoding> encoding = encodingOfByteOrderMark(device.peek(4));
-    if (!encoding) {
+    const std::optional<TextEncoding> marked = encodingOfByteOrderMark(device.peek(4));
+    if (!marked || !isWide(*marked)) {
+        // A UTF-8 mark stays out of the text, as long as the rest is UTF-8.
+        const bool utf8Marked = marked == TextEncoding::Utf8WithMark;
         const qint64 fileSize = device.size();
         // One pass; no result when the text has to be read again as windows-1250.
         auto readPass = [&](std::optional<TextEncoding> forced) -> std::optional<SplitText> {
@@ -426,6 +538,12 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
             std::optional<TextEncoding> chosen = forced;
             QByteArray head;
             bool prepared = false;
+            if (utf8Marked && !forced) {
+                const QByteArray mark = byteOrderMark(TextEncoding::Utf8WithMark);
+                validator.feed(mark.constData(), mark.size());
+                chosen = TextEncoding::Utf8;
+                rewind(mark.size());
+            }
             while (!device.atEnd()) {
                 const QByteArray &block = readBlock();
                 if (!forced) {
@@ -452,6 +570,8 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
                 return std::nullopt; // the last character is cut short
             SplitText result = splitter.finish();
             result.encoding = chosen ? *chosen : declaresUtf8(head) ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+            if (utf8Marked && result.encoding == TextEncoding::Utf8)
+                result.encoding = TextEncoding::Utf8WithMark;
             return result;
         };
         if (std::optional<SplitText> result = readPass(std::nullopt))
@@ -461,34 +581,26 @@ SplitText readText(QIODevice &device, const TextSink &sink, const TextSizeHint &
     }
 
     // Room for the decoded text: how many bytes of UTF-8 it can take at most.
+    const TextEncoding encoding = *marked;
     if (prepare)
         prepare(device.size() * 3 / 2);
-    rewind(byteOrderMarkSize(*encoding));
-    const bool marked = byteOrderMarkSize(*encoding) > 0;
-    LineSplitter splitter(marked ? TextEncoding::Utf8 : *encoding, sink);
-    std::optional<QStringDecoder> decoder;
-    if (marked) // the mark itself is skipped: any further U+FEFF is text
-        decoder.emplace(stringConverterEncoding(*encoding), QStringConverter::Flag::ConvertInitialBom);
-    QString highSurrogate; // a pair split between two blocks waits for its second half
-    auto feedCharacters = [&](QString text) {
-        text.prepend(highSurrogate);
-        highSurrogate.clear();
-        if (!text.isEmpty() && text.back().isHighSurrogate() && !device.atEnd()) {
-            highSurrogate = text.back();
-            text.chop(1);
-        }
-        const QByteArray utf8 = text.toUtf8();
-        splitter.feed(utf8.constData(), utf8.size());
-    };
+    // The mark itself is skipped: any further U+FEFF is text.
+    rewind(byteOrderMark(encoding).size());
+    LineSplitter splitter(TextEncoding::Utf8, sink);
+    WideDecoder decoder(encoding);
+    QByteArray utf8;
     while (!device.atEnd()) {
         const QByteArray &block = readBlock();
-        if (decoder)
-            feedCharacters(decoder->decode(block));
-        else
-            splitter.feed(block.constData(), block.size());
+        utf8.clear();
+        decoder.feed(block.constData(), block.size(), utf8);
+        splitter.feed(utf8.constData(), utf8.size());
     }
+    utf8.clear();
+    decoder.finish(utf8);
+    splitter.feed(utf8.constData(), utf8.size());
     SplitText result = splitter.finish();
-    result.encoding = *encoding;
+    result.encoding = encoding;
+    result.malformed = decoder.malformedCount();
     return result;
 }
 
@@ -549,8 +661,10 @@ EncodedText encodeLines(const char *utf8, qsizetype size, int lineCount, LineBre
 {
     EncodedText result;
     result.encoding = encoding;
-    if (lineCount <= 0)
+    if (lineCount <= 0) {
+        result.bytes = byteOrderMark(encoding);
         return result;
+    }
     const QByteArray brk = lineBreakBytes(lineBreak);
     if (encoding == TextEncoding::Windows1250) {
         if (encodeWindows1250(utf8, size, lineCount, brk, result.bytes)) {
@@ -564,10 +678,9 @@ EncodedText encodeLines(const char *utf8, qsizetype size, int lineCount, LineBre
     }
     encodeUtf8(utf8, size, lineCount, brk, result.bytes);
     result.bytes.append(brk);
-    if (byteOrderMarkSize(result.encoding) > 0) {
-        QStringEncoder encoder(stringConverterEncoding(result.encoding), QStringConverter::Flag::ConvertInitialBom);
-        result.bytes = byteOrderMark(result.encoding) + encoder.encode(QString::fromUtf8(result.bytes));
-    }
+    if (isWide(result.encoding))
+        result.bytes = encodeWide(result.bytes, result.encoding);
+    result.bytes.prepend(byteOrderMark(result.encoding));
     return result;
 }
 
@@ -575,27 +688,14 @@ EncodedText saveTextFile(const QString &path, const char *utf8, qsizetype size, 
                          LineBreak lineBreak, TextEncoding encoding)
 {
     EncodedText encoded = encodeLines(utf8, size, lineCount, lineBreak, encoding);
-    if (!writeWholeFile(path, encoded.bytes))
+    QString keptCopy;
+    if (!writeWholeFile(path, encoded.bytes, &keptCopy)) {
+        if (!keptCopy.isEmpty())
+            throw VelinorError(QStringLiteral("Soubor %1 se nepodařilo zapsat celý a jeho dřívější obsah se do něj "
+                                              "nepodařilo vrátit.\nDřívější obsah je uložen v souboru %2.")
+                                   .arg(path, keptCopy));
         throw VelinorError::cannotCreate(path);
+    }
     encoded.bytes.clear();
     return encoded;
-}
-
-bool writeWholeFile(const QString &path, const QByteArray &bytes)
-{
-    // A write past the file-size limit must fail like a full disk, not end the program through
-    // SIGXFSZ with the document unsaved.
-    static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
-    Q_UNUSED(fileSizeSignalIgnored);
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows here instead of vanishing in a flush
-    // that reports success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/file_write.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,6 +13,8 @@
 // break makes no extra empty line. The line-break style is remembered: CR only, LF only, otherwise
 // CRLF. The encoding:
 // - a UTF-16 or UTF-32 byte-order mark: that encoding, written back with the same mark;
+// - a UTF-8 byte-order mark before bytes that are all valid UTF-8: UTF-8 written back behind the
+//   same mark. The mark is not part of the text, so that text typed at its very start goes after it;
 // - bytes that are valid UTF-8 and contain a non-ASCII byte: UTF-8;
 // - plain ASCII that declares UTF-8 (an HTML meta charset, an XML declaration, a CSS @charset): UTF-8,
 //   so that letters typed later are written the way the page says;
@@ -20,7 +24,7 @@
 // with the number of lines alongside (an empty text may hold no line or one empty line).
 
 enum class LineBreak { CR, LF, CRLF };
-enum class TextEncoding { Windows1250, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
+enum class TextEncoding { Windows1250, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE, Utf8WithMark };
 
 struct SplitText
 {
@@ -29,7 +33,10 @@ struct SplitText
     int longestLine = 0;      // in characters
     LineBreak lineBreak = LineBreak::CRLF;
     TextEncoding encoding = TextEncoding::Windows1250;
-    qint64 nulBytes = 0;      // NUL bytes of an 8-bit file: each ended a line, and is saved as a break
+    qint64 nulBytes = 0;      // NUL characters: each ended a line, and is saved as a break
+    // Places where a UTF-16 or UTF-32 file's bytes form no character (a lone surrogate, a value
+    // beyond U+10FFFF, bytes left over at the end): each reads as U+FFFD, which a save writes.
+    qint64 malformed = 0;
 };
 
 // Whether the bytes are well-formed UTF-8 holding at least one non-ASCII character.
@@ -63,17 +70,14 @@ struct EncodedText
     bool encodingChanged = false; // windows-1250 could not hold every character: written as UTF-8
 };
 
-// Every line followed by the line break, the last one too.
+// Every line followed by the line break, the last one too; an encoding with a byte-order mark writes
+// the mark even when there is no line.
 EncodedText encodeLines(const char *utf8, qsizetype size, int lineCount, LineBreak lineBreak,
                         TextEncoding encoding);
 
-// Writes through a temporary file so that a failed save leaves the old file whole; raises
-// "Cannot create file %s" on failure.
+// Writes the file as writeWholeFile does; raises "Cannot create file %s" on failure, or says where
+// the old contents are kept when they could not be put back.
 EncodedText saveTextFile(const QString &path, const char *utf8, qsizetype size, int lineCount,
                          LineBreak lineBreak, TextEncoding encoding);
 
 QByteArray lineBreakBytes(LineBreak lineBreak);
-
-// Replaces a file's contents through a temporary file: either every byte is written or the old file
-// stays as it was. Returns false on failure.
-bool writeWholeFile(const QString &path, const QByteArray &bytes);

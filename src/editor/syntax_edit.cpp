@@ -734,6 +734,7 @@ void SyntaxEdit::loadFile(const QString &path)
     m_lineBreak = split.lineBreak;
     m_encoding = split.encoding;
     m_loadedNulBytes = split.nulBytes;
+    m_loadedMalformed = split.malformed;
     m_noLines = split.lineCount == 0;
     widenCaretRange(split.longestLine + 1);
     m_modified = false;
@@ -774,6 +775,7 @@ void SyntaxEdit::setRecoveredText(const SplitText &text)
     m_lineBreak = text.lineBreak;
     m_encoding = text.encoding;
     m_loadedNulBytes = 0;
+    m_loadedMalformed = 0;
     m_modified = true; // the text is not what its file holds
     emit statusChanged();
 }

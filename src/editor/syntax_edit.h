@@ -54,6 +54,9 @@ public:
     LineBreak lineBreak() const { return m_lineBreak; }
     // NUL bytes of the file last loaded: each ended a line and is written back as a line break.
     qint64 loadedNulBytes() const { return m_loadedNulBytes; }
+    // Places of the file last loaded whose bytes formed no character: each reads, and is written
+    // back, as U+FFFD.
+    qint64 loadedMalformed() const { return m_loadedMalformed; }
     TextEncoding encoding() const { return m_encoding; }
     // The text as the component keeps it: UTF-8, lines joined by "\n". A copy, taken without
     // rearranging the component's buffer, into `room` when it is large enough and not shared (memory
@@ -158,6 +161,7 @@ private:
     int m_maxLineWidth = kInitialMaxLineWidth;
     long m_positionCacheSize = 1024; // the component's own default
     qint64 m_loadedNulBytes = 0;
+    qint64 m_loadedMalformed = 0;
     int m_undoDepth = 0;
     int m_silentChanges = 0;   // >0 while the text is replaced without counting as an edit
     bool m_modified = false;

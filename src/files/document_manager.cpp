@@ -149,6 +149,8 @@ DocumentWindow *DocumentManager::openDocument(const QString &path, const QString
     emit documentStatusChanged(document);
     if (document->editor()->loadedNulBytes() > 0)
         warnAboutNulBytes(caption);
+    if (document->editor()->loadedMalformed() > 0)
+        warnAboutMalformedCharacters(caption);
     return document;
 }
 
@@ -231,6 +233,17 @@ void DocumentManager::warnAboutNulBytes(const QString &caption)
                          QStringLiteral("Soubor %1 obsahuje nulové bajty (NUL), které textový soubor nemá "
                                         "(binární soubor nebo jiné kódování).\n"
                                         "Každý z nich ukončuje řádek; uložením se nahradí konci řádků.").arg(caption));
+}
+
+void DocumentManager::warnAboutMalformedCharacters(const QString &caption)
+{
+    // A lone half of a surrogate pair or a byte left over cannot be held by the text: told now, not
+    // found out after a save has replaced it.
+    QMessageBox::warning(m_dialogParent, m_dialogParent->window()->windowTitle(),
+                         QStringLiteral("Soubor %1 obsahuje bajty, které v jeho kódování (UTF-16 nebo UTF-32) "
+                                        "netvoří platné znaky.\n"
+                                        "Každé takové místo je zobrazeno jako znak \uFFFD; uložením se jím nahradí.")
+                             .arg(caption));
 }
 
 void DocumentManager::reportSavedAsUtf8(const QString &path)

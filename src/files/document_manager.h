@@ -95,6 +95,7 @@ private:
     void reportSavedAsUtf8(const QString &path);
     // An opened file held NUL bytes: saving it would write line breaks in their place.
     void warnAboutNulBytes(const QString &caption);
+    void warnAboutMalformedCharacters(const QString &caption);
     // Closes the windows in the frame's order, asking each modified one `questionFor` it; false at
     // the first window the user keeps.
     bool closeInOrder(const std::function<QString(const DocumentWindow *)> &questionFor);

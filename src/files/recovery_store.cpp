@@ -39,7 +39,8 @@ std::optional<Enum> valueOf(const QString &name, const char *const (&names)[N])
 // Names in the order of the enums' values.
 const char *const kHighlighterNames[] = {"html", "css", "javascript", "php", "sql", "xml"};
 const char *const kLineBreakNames[] = {"CR", "LF", "CRLF"};
-const char *const kEncodingNames[] = {"windows-1250", "UTF-8", "UTF-16LE", "UTF-16BE", "UTF-32LE", "UTF-32BE"};
+const char *const kEncodingNames[] = {"windows-1250", "UTF-8", "UTF-16LE", "UTF-16BE", "UTF-32LE", "UTF-32BE",
+                                      "UTF-8 BOM"};
 
 QByteArray headerOf(const DocumentCopy &copy)
 {

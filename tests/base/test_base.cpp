@@ -10,8 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +66,33 @@ private:
     rlimit m_saved{};
 };
 
+// While it lives, this thread touches files as an ordinary user: root takes the file-system user of
+// an unprivileged account, which also drops root's right to override permissions, so a folder
+// without write permission refuses new files as it would for that user. For anyone else nothing
+// changes.
+class AsOrdinaryUser
+{
+public:
+    AsOrdinaryUser()
+    {
+        if (::geteuid() == 0) {
+            ::setfsgid(id());
+            ::setfsuid(id());
+        }
+    }
+    ~AsOrdinaryUser()
+    {
+        if (::geteuid() == 0) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+    }
+    // The user, also as the group.
+    static uid_t id() { return ::geteuid() == 0 ? 65534 : ::geteuid(); }
+    // Hands a file or folder that root made to the user.
+    static bool own(const QString &path) { return ::chown(QFile::encodeName(path).constData(), id(), id()) == 0; }
+};
+
 } // namespace
 
 class TestBase : public QObject
@@ -91,6 +120,8 @@ private slots:
     void textRoundTrip_data();
     void textRoundTrip();
     void everyHighByteRoundTrips();
+    void malformedWideText_data();
+    void malformedWideText();
     void editedTextKeepsItsEncoding_data();
     void editedTextKeepsItsEncoding();
     void blockBoundaries_data();
@@ -98,6 +129,7 @@ private slots:
     void charactersWindows1250CannotHoldAreKept();
     void unreadableFile();
     void failedSaveKeepsOldFile();
+    void saveInFolderThatRefusesNewFiles();
     void programFolderPaths();
 };
 
@@ -375,6 +407,27 @@ void TestBase::textRoundTrip_data()
                               << int(TextEncoding::Utf32LE) << encoded(czech, QStringConverter::Utf32LE);
     QTest::newRow("UTF-32BE") << encoded(czech, QStringConverter::Utf32BE) << czechLines << crlf
                               << int(TextEncoding::Utf32BE) << encoded(czech, QStringConverter::Utf32BE);
+    // A mark alone is kept; a second U+FEFF after the mark is a character of the text.
+    const QByteArray utf8Mark("\xEF\xBB\xBF");
+    const int utf8Marked = int(TextEncoding::Utf8WithMark);
+    QTest::newRow("UTF-16LE, only the mark") << QByteArray("\xFF\xFE") << QStringList{} << crlf
+                                             << int(TextEncoding::Utf16LE) << QByteArray("\xFF\xFE");
+    QTest::newRow("UTF-32BE, only the mark") << QByteArray("\x00\x00\xFE\xFF", 4) << QStringList{} << crlf
+                                             << int(TextEncoding::Utf32BE) << QByteArray("\x00\x00\xFE\xFF", 4);
+    const QByteArray twoMarks("\xFE\xFF\xFE\xFF\x00" "a\x00\n", 8);
+    const QString feffA = QChar(0xFEFF) + QStringLiteral("a"); // QString::fromUtf8 would drop the U+FEFF
+    QTest::newRow("UTF-16BE, U+FEFF after the mark") << twoMarks << QStringList{feffA} << lf
+                                                     << int(TextEncoding::Utf16BE) << twoMarks;
+    // A UTF-8 mark is not part of the text; the rest has to be UTF-8 for it to count as one.
+    QTest::newRow("UTF-8 with its mark") << utf8Mark + "<p>\xC5\xA1\r\n" << QStringList{QString::fromUtf8("<p>š")} << crlf
+                                         << utf8Marked << utf8Mark + "<p>\xC5\xA1\r\n";
+    QTest::newRow("UTF-8 with its mark, ASCII") << utf8Mark + "a\n" << QStringList{"a"} << lf << utf8Marked
+                                                << utf8Mark + "a\n";
+    QTest::newRow("UTF-8, only the mark") << utf8Mark << QStringList{} << crlf << utf8Marked << utf8Mark;
+    QTest::newRow("UTF-8, U+FEFF after the mark") << utf8Mark + utf8Mark + "a\n" << QStringList{feffA}
+                                                  << lf << utf8Marked << utf8Mark + utf8Mark + "a\n";
+    QTest::newRow("UTF-8 mark, then not UTF-8") << utf8Mark + "a\xE8\n" << QStringList{QString::fromUtf8("ď»żač")} << lf
+                                                << cp << utf8Mark + "a\xE8\n";
     // Plain ASCII that declares UTF-8 is UTF-8; declaring anything else it stays windows-1250.
     const QByteArray meta("<meta http-equiv=\"content-type\" content=\"text/html; charset=UTF-8\">\r\n");
     QTest::newRow("ASCII, meta content charset UTF-8") << meta << QStringList{QString::fromLatin1(meta.chopped(2))}
@@ -402,10 +455,11 @@ void TestBase::textRoundTrip()
 
     const SplitText split = splitFileBytes(bytes);
     QCOMPARE(split.lineCount, int(lines.size()));
-    if (!lines.isEmpty())
-        QCOMPARE(QString::fromUtf8(split.utf8).split(QLatin1Char('\n')), lines);
+    // Compared as bytes: QString::fromUtf8 would drop a U+FEFF at the start.
+    QCOMPARE(split.utf8, lines.join(QLatin1Char('\n')).toUtf8());
     QCOMPARE(int(split.lineBreak), lineBreak);
     QCOMPARE(int(split.encoding), encoding);
+    QCOMPARE(split.malformed, qint64(0));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("doc.html"));
@@ -431,6 +485,44 @@ void TestBase::everyHighByteRoundTrips()
     QVERIFY(QString::fromUtf8(split.utf8).startsWith(QString::fromUtf8("€\u0081‚")));
 }
 
+// UTF-16 or UTF-32 bytes that form no character read as U+FFFD, counted so that the user can be
+// told before a save writes U+FFFD in their place.
+void TestBase::malformedWideText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("malformed");
+    const QString bad(QChar(0xFFFD));
+    QTest::newRow("UTF-16LE, lone high surrogate") << QByteArray("\xFF\xFE\x00\xD8" "a\x00", 6) << bad + "a" << 1;
+    QTest::newRow("UTF-16LE, lone low surrogate") << QByteArray("\xFF\xFE" "a\x00\x00\xDC", 6) << "a" + bad << 1;
+    QTest::newRow("UTF-16BE, high surrogate at the end") << QByteArray("\xFE\xFF\x00" "a\xD8\x00", 6) << "a" + bad << 1;
+    QTest::newRow("UTF-16BE, two high surrogates, then a pair")
+        << QByteArray("\xFE\xFF\xD8\x00\xD8\x3D\xD8\x3D\xDE\x00", 10) << bad + bad + QString::fromUtf8("😀") << 2;
+    QTest::newRow("UTF-16LE, a byte left over") << QByteArray("\xFF\xFE" "a\x00" "b", 5) << "a" + bad << 1;
+    QTest::newRow("UTF-32LE, beyond U+10FFFF") << QByteArray("\xFF\xFE\x00\x00\x00\x00\x11\x00" "a\x00\x00\x00", 12)
+                                               << bad + "a" << 1;
+    QTest::newRow("UTF-32BE, a surrogate") << QByteArray("\x00\x00\xFE\xFF\x00\x00\xDC\x00", 8) << bad << 1;
+    QTest::newRow("UTF-32LE, two bytes left over") << QByteArray("\xFF\xFE\x00\x00" "a\x00\x00\x00" "b\x00", 10)
+                                                   << "a" + bad << 1;
+}
+
+void TestBase::malformedWideText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(int, malformed);
+    const SplitText split = splitFileBytes(bytes);
+    QCOMPARE(QString::fromUtf8(split.utf8), text);
+    QCOMPARE(split.malformed, qint64(malformed));
+    // What is saved is what the user saw, and reads back without complaint.
+    const EncodedText saved = encodeLines(split.utf8.constData(), split.utf8.size(), split.lineCount, split.lineBreak,
+                                          split.encoding);
+    const SplitText again = splitFileBytes(saved.bytes);
+    QCOMPARE(again.utf8, split.utf8);
+    QCOMPARE(again.encoding, split.encoding);
+    QCOMPARE(again.malformed, qint64(0));
+}
+
 // A letter typed into a loaded text is written in the text's own encoding.
 void TestBase::editedTextKeepsItsEncoding_data()
 {
@@ -444,6 +536,8 @@ void TestBase::editedTextKeepsItsEncoding_data()
     QTest::newRow("ASCII declaring UTF-8") << QByteArray("<meta charset=\"utf-8\">a\r\n")
                                            << QByteArray("<meta charset=\"utf-8\">a\xc4\x8d\r\n");
     QTest::newRow("plain ASCII") << QByteArray("a\r\n") << QByteArray("a\xe8\r\n");
+    QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF" "a\r\n")
+                                         << QByteArray("\xEF\xBB\xBF" "a\xc4\x8d\r\n");
 }
 
 void TestBase::editedTextKeepsItsEncoding()
@@ -473,6 +567,9 @@ void TestBase::blockBoundaries_data()
     QTest::newRow("NUL bytes") << QByteArray("a\0b\r\n\0", 7);
     QTest::newRow("UTF-16LE") << encoded(QString::fromUtf8("ž😀\r\nb\r\n"), QStringConverter::Utf16LE);
     QTest::newRow("UTF-32BE") << encoded(QString::fromUtf8("ž\r\nb\r\n"), QStringConverter::Utf32BE);
+    QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF\xC5\xBE\r\n");
+    QTest::newRow("UTF-8 mark, then not UTF-8") << QByteArray("\xEF\xBB\xBF\xC5\xBE\r\n\xE8");
+    QTest::newRow("UTF-16LE, lone surrogates, a byte left over") << QByteArray("\xFF\xFE\x00\xD8\x3D\xD8\x00\xDE\x00\xDC" "a", 11);
 }
 
 void TestBase::blockBoundaries()
@@ -499,6 +596,7 @@ void TestBase::blockBoundaries()
         QCOMPARE(split.lineBreak, whole.lineBreak);
         QCOMPARE(split.encoding, whole.encoding);
         QCOMPARE(split.nulBytes, whole.nulBytes);
+        QCOMPARE(split.malformed, whole.malformed);
     }
 }
 
@@ -542,6 +640,64 @@ void TestBase::failedSaveKeepsOldFile()
     const QString belowFile = dir.filePath(QStringLiteral("file/page.html"));
     QCOMPARE(errorOf([&] { saveTextFile(belowFile, "a", 1, 1, LineBreak::CRLF, TextEncoding::Windows1250); }),
              QStringLiteral("Cannot create file %1").arg(belowFile));
+}
+
+// A file the user may write in a folder where they may not create one: written in place, after a
+// copy of the old contents is secured in the recovery folder.
+void TestBase::saveInFolderThatRefusesNewFiles()
+{
+    QTemporaryDir home; // the user folder, with recovery/
+    QTemporaryDir outer;
+    QVERIFY(AsOrdinaryUser::own(home.path()));
+    QCOMPARE(::chmod(QFile::encodeName(home.path()).constData(), 0777), 0); // stays the user folder for anyone
+    QVERIFY(QFile::setPermissions(outer.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                   | QFile::ReadOther | QFile::ExeOther));
+    const QString folder = outer.filePath(QStringLiteral("site"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/page.html");
+    writeAll(path, "old text\r\n");
+    QVERIFY(AsOrdinaryUser::own(path));
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0555), 0); // not the user's to write
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    ProgramFolder::setPath(home.path());
+    const QString recovery = ProgramFolder::file(ProgramFile::RecoveryFolder);
+    QVERIFY(recovery.startsWith(home.path()));
+    auto save = [&path](const QByteArray &text) {
+        AsOrdinaryUser user;
+        return errorOf([&] { saveTextFile(path, text.constData(), text.size(), 1, LineBreak::CRLF, TextEncoding::Windows1250); });
+    };
+    auto leftInRecovery = [&recovery] { return QDir(recovery).entryList(QDir::Files | QDir::Hidden); };
+
+    QCOMPARE(save("new text"), QStringLiteral("<no error>"));
+    QCOMPARE(readAll(path), QByteArray("new text\r\n"));
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino); // the same file: its links stay
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("page.html")});
+    QCOMPARE(leftInRecovery(), QStringList{}); // the secured copy goes once the file is whole
+
+    // A write that fails part way puts the old contents back.
+    {
+        const QByteArray longText(4096, 'x');
+        FileSizeLimit limit(100);
+        QCOMPARE(save(longText), QStringLiteral("Cannot create file %1").arg(path));
+    }
+    QCOMPARE(readAll(path), QByteArray("new text\r\n"));
+    QCOMPARE(leftInRecovery(), QStringList{});
+
+    // No copy can be secured (the recovery folder refuses it too): the file is not touched.
+    QCOMPARE(::chmod(QFile::encodeName(recovery).constData(), 0555), 0);
+    QCOMPARE(save("third"), QStringLiteral("Cannot create file %1").arg(path));
+    QCOMPARE(readAll(path), QByteArray("new text\r\n"));
+
+    QCOMPARE(::chmod(QFile::encodeName(recovery).constData(), 0755), 0);
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0755), 0); // for the clean-up
+    ProgramFolder::setPath(QString());
 }
 
 void TestBase::programFolderPaths()

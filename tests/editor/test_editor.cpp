@@ -67,6 +67,7 @@ private slots:
     void selectAllAndSelectedText();
 
     void editorFileRoundTrip();
+    void editorTypingAtTheStartKeepsTheMark();
     void editorLoadFailureKeepsText();
     void editorKeepsCharactersThatNeedUtf8();
     void editorPasteSplitsLines();
@@ -246,6 +247,26 @@ void TestEditor::editorFileRoundTrip()
     QVERIFY(!editor.saveFile(saved));
     QCOMPARE(readAll(saved), QByteArray("<p>\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd</p>\r<br>\r\xe8\r\x81\x83\r"));
     QVERIFY(editor.isModified()); // saving leaves the flag to the caller
+}
+
+// A file's UTF-8 byte-order mark is no character of the text: what is typed at line 1, column 1
+// is saved after it, and the file stays UTF-8 with its mark.
+void TestEditor::editorTypingAtTheStartKeepsTheMark()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.html"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\xEF\xBB\xBF<p>\r\n");
+    }
+    SyntaxEdit editor;
+    editor.loadFile(path);
+    QCOMPARE(editor.caret(), (TextPosition{1, 1}));
+    QTest::keyClicks(&editor, "x");
+    QCOMPARE(editor.lines(), QStringList{QStringLiteral("x<p>")});
+    QVERIFY(!editor.saveFile(path));
+    QCOMPARE(readAll(path), QByteArray("\xEF\xBB\xBF" "x<p>\r\n"));
 }
 
 void TestEditor::editorLoadFailureKeepsText()
