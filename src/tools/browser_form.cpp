@@ -253,8 +253,8 @@ void TBrowser_Form::showActiveDocument()
 
 void TBrowser_Form::fitOuterSize(const QSize &outer)
 {
-    const QSize frame = frameGeometry().size() - size();
-    resize(outer - frame);
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    resize(outer.shrunkBy(frame));
 }
 
 void TBrowser_Form::setOuterSize(int width, int height)
@@ -268,21 +268,24 @@ void TBrowser_Form::setOuterSize(int width, int height)
 void TBrowser_Form::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!m_openedAtOuterSize)
-        windowHandle()->installEventFilter(this);
+    openAtOuterSize();
 }
 
-bool TBrowser_Form::eventFilter(QObject *watched, QEvent *event)
+void TBrowser_Form::moveEvent(QMoveEvent *event)
 {
-    // The window manager's frame is known only once the window is on the screen: then the window
-    // takes its outer size, frame included, as the size buttons set it.
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()
-        && !m_openedAtOuterSize) {
-        m_openedAtOuterSize = true;
-        watched->removeEventFilter(this);
-        fitOuterSize(kInitialOuterSize);
-    }
-    return QDialog::eventFilter(watched, event);
+    QDialog::moveEvent(event);
+    openAtOuterSize();
+}
+
+void TBrowser_Form::openAtOuterSize()
+{
+    // The window manager's frame is known only once it has framed the window, which it reports by
+    // moving it; then the window takes its outer size, frame included, as the size buttons set it.
+    // A window without a frame keeps the size it was given.
+    if (m_openedAtOuterSize || !windowHandle() || windowHandle()->frameMargins().isNull())
+        return;
+    m_openedAtOuterSize = true;
+    fitOuterSize(kInitialOuterSize);
 }
 
 void TBrowser_Form::ToolButton_640Click()

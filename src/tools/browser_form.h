@@ -45,7 +45,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     QToolButton *toolButton(const char *name, const QString &caption, const QString &hint, const char *icon);
@@ -53,6 +53,8 @@ private:
     void fitOuterSize(const QSize &outer);
     // A size button's size, named in the caption.
     void setOuterSize(int width, int height);
+    // Once, as soon as the frame is known.
+    void openAtOuterSize();
     void updateCommandStates();
     void showActiveDocument();
     // Another page is shown: the document's changes no longer pull it back.
