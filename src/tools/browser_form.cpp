@@ -2,6 +2,7 @@
 
 #include "base/file_filters.h"
 #include "tools/preview_engine.h"
+#include "tools/preview_profile.h"
 #include "tools/preview_scheme.h"
 
 #include <QAction>
@@ -17,12 +18,13 @@
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
-#include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <QWindow>
 
 namespace {
 
 const QString kCaption = QStringLiteral("Velinor - Internet Explorer - Náhled HTML stránky");
+const QSize kInitialOuterSize(628, 336);
 
 } // namespace
 
@@ -78,10 +80,9 @@ TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
 
     WebBrowser = new QWebEngineView(this);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
-    // A profile of the window's own, kept in memory: its scheme shows this window's document.
-    auto *profile = new QWebEngineProfile(this);
-    m_scheme = new PreviewScheme(profile);
-    profile->installUrlSchemeHandler(PreviewScheme::kName, m_scheme);
+    // A profile of the window's own: its scheme shows this window's document.
+    auto *profile = new PreviewProfile(this);
+    m_scheme = profile->scheme();
     WebBrowser->setPage(new QWebEnginePage(profile, WebBrowser));
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
@@ -130,10 +131,16 @@ TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
         StatusBar->showMessage(QStringLiteral("Hotovo"));
     });
     connect(WebBrowser, &QWebEngineView::urlChanged, this, &TBrowser_Form::updateCommandStates);
-    // A link followed from the document leads away from it, as the address and history do.
+    // A link followed from the document leads away from it; the history leads back to it, and the
+    // document then shows what was typed meanwhile and follows the typing again.
     connect(WebBrowser, &QWebEngineView::urlChanged, this, [this](const QUrl &url) {
-        if (m_shownDocument && url.adjusted(QUrl::RemoveFragment) != PreviewScheme::address(m_shownDocument->path))
+        const bool onDocument = m_shownDocument && url.adjusted(QUrl::RemoveFragment) == PreviewScheme::address(m_shownDocument->path);
+        if (onDocument && !m_followsDocument) {
+            m_followsDocument = true;
+            m_refreshTimer->start();
+        } else if (!onDocument) {
             stopFollowingDocument();
+        }
     });
     for (QWebEnginePage::WebAction direction : {QWebEnginePage::Back, QWebEnginePage::Forward})
         connect(WebBrowser->pageAction(direction), &QAction::changed, this, &TBrowser_Form::updateCommandStates);
@@ -143,7 +150,7 @@ TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
     ToolButton_Previous->setEnabled(false);
     ToolButton_Next->setEnabled(false);
     ToolButton_Aktualni->setEnabled(false); // until the program says there is a document
-    resize(628, 336);
+    resize(kInitialOuterSize); // until the frame is known
 }
 
 TBrowser_Form::~TBrowser_Form()
@@ -174,7 +181,6 @@ void TBrowser_Form::updateCommandStates()
 void TBrowser_Form::stopFollowingDocument()
 {
     m_followsDocument = false;
-    m_shownDocument.reset();
     m_refreshTimer->stop();
 }
 
@@ -245,13 +251,41 @@ void TBrowser_Form::showActiveDocument()
     m_shownDocument = std::move(document);
 }
 
+void TBrowser_Form::fitOuterSize(const QSize &outer)
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    resize(outer.shrunkBy(frame));
+}
+
 void TBrowser_Form::setOuterSize(int width, int height)
 {
     if (isMaximized())
         showNormal();
-    const QSize frame = frameGeometry().size() - size();
-    resize(width - frame.width(), height - frame.height());
+    fitOuterSize(QSize(width, height));
     setWindowTitle(QStringLiteral("%1 [%2x%3]").arg(kCaption).arg(width).arg(height));
+}
+
+void TBrowser_Form::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    openAtOuterSize();
+}
+
+void TBrowser_Form::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    openAtOuterSize();
+}
+
+void TBrowser_Form::openAtOuterSize()
+{
+    // The window manager's frame is known only once it has framed the window, which it reports by
+    // moving it; then the window takes its outer size, frame included, as the size buttons set it.
+    // A window without a frame keeps the size it was given.
+    if (m_openedAtOuterSize || !windowHandle() || windowHandle()->frameMargins().isNull())
+        return;
+    m_openedAtOuterSize = true;
+    fitOuterSize(kInitialOuterSize);
 }
 
 void TBrowser_Form::ToolButton_640Click()

@@ -44,10 +44,17 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     QToolButton *toolButton(const char *name, const QString &caption, const QString &hint, const char *icon);
+    // The window's size with the window manager's frame.
+    void fitOuterSize(const QSize &outer);
+    // A size button's size, named in the caption.
     void setOuterSize(int width, int height);
+    // Once, as soon as the frame is known.
+    void openAtOuterSize();
     void updateCommandStates();
     void showActiveDocument();
     // Another page is shown: the document's changes no longer pull it back.
@@ -56,6 +63,7 @@ private:
     DocumentSource m_source;
     bool m_busy = false;
     bool m_followsDocument = false;
+    bool m_openedAtOuterSize = false;
     // What "Aktuální dokument" last showed: a pause without a change in the text reloads nothing.
     std::optional<PreviewDocument> m_shownDocument;
     QTimer *m_refreshTimer;

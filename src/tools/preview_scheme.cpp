@@ -24,6 +24,11 @@ QUrl PreviewScheme::address(const QString &path)
     return url;
 }
 
+bool PreviewScheme::isLocal(const QUrl &url)
+{
+    return url.isLocalFile() || url.scheme() == QLatin1String(kName);
+}
+
 void PreviewScheme::setDocument(const QString &path, const QString &text)
 {
     m_path = QDir::cleanPath(QFileInfo(path).absoluteFilePath()); // as the engine asks for it

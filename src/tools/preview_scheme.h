@@ -20,6 +20,8 @@ public:
     static void registerScheme();
     // The address of a file in the scheme.
     static QUrl address(const QString &path);
+    // Whether the address names a file on this machine: by file: or by this scheme.
+    static bool isLocal(const QUrl &url);
 
     explicit PreviewScheme(QObject *parent) : QWebEngineUrlSchemeHandler(parent) {}
 

@@ -3,13 +3,19 @@
 #include "editor/syntax_edit.h"
 #include "support/ui_test_support.h"
 #include "tools/browser_form.h"
+#include "tools/preview_scheme.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QApplication>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QWebEngineHistory>
@@ -33,6 +39,11 @@ private slots:
     void findCancelledShowsTheEmptyAddress();
     void findLoadsTheChosenFile();
     void currentDocumentShowsUnsavedTextAndFollowsIt();
+    void goingBackToTheDocumentFollowsItAgain();
+    void pageScriptsCannotReadLocalFiles_data();
+    void pageScriptsCannotReadLocalFiles();
+    void remoteResourcesLoad_data();
+    void remoteResourcesLoad();
     void commandShowsTheActiveDocument();
 
 private:
@@ -99,7 +110,7 @@ void TestPreview::opensEmptyWithItsButtonStates()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Velinor - Internet Explorer - Náhled HTML stránky"));
-    QCOMPARE(form.size(), QSize(628, 336));
+    QCOMPARE(form.frameGeometry().size(), QSize(628, 336)); // the window manager's frame included
     QVERIFY(enabled(&form, "ToolButton_Stop"));
     QVERIFY(enabled(&form, "ToolButton_Najit"));
     QVERIFY(enabled(&form, "ToolButton_Enter"));
@@ -236,13 +247,207 @@ void TestPreview::currentDocumentShowsUnsavedTextAndFollowsIt()
     QVERIFY(loaded.wait(20000));
     QVERIFY(loaded.last().first().toBool());
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("konec"));
+}
 
-    // After the user follows a link elsewhere, changes no longer pull the document back.
-    view(&form)->page()->runJavaScript(QStringLiteral("location.href = 'first.html'"));
+void TestPreview::goingBackToTheDocumentFollowsItAgain()
+{
+    PreviewDocument document{QStringLiteral("<a href=\"first.html\" style=\"display: block; height: 100px\">pryč</a>"
+                                            "<p id=\"t\">doma</p>"),
+                             page("zpet.html")};
+    TBrowser_Form form(nullptr, [&document] { return std::optional<PreviewDocument>(document); });
+    form.show();
+    form.setDocumentAvailable(true);
+    QSignalSpy loaded(view(&form), &QWebEngineView::loadFinished);
+    control<QToolButton>(&form, "ToolButton_Aktualni")->click();
     QVERIFY(loaded.wait(20000));
+
+    // A link followed elsewhere, clicked as a user does (the history passes over a page that left
+    // by a script of its own): changes no longer pull the document back.
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(view(&form)->focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("první"));
+    document.text = QStringLiteral("<p id=\"t\">mezitím</p>");
     form.activeDocumentChanged();
     QTest::qWait(TBrowser_Form::kRefreshDelayMs * 3);
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("první"));
+
+    // "Jít zpět" returns to the document as it is now, and from then on it follows the typing again.
+    QTRY_VERIFY(enabled(&form, "ToolButton_Previous"));
+    control<QToolButton>(&form, "ToolButton_Previous")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(),
+                              QStringLiteral("mezitím"), 20000);
+    document.text = QStringLiteral("<p id=\"t\">znovu</p>");
+    form.activeDocumentChanged();
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(),
+                              QStringLiteral("znovu"), 20000);
+}
+
+namespace {
+
+// Shows a page as the preview's two roads do: a saved file by its address, or the editor's text
+// through "Aktuální dokument".
+enum class ShownAs { File, Document };
+
+} // namespace
+
+Q_DECLARE_METATYPE(ShownAs)
+
+namespace {
+
+void showPage(TBrowser_Form &form, ShownAs shownAs, const QString &path, const QByteArray &html,
+              PreviewDocument &document)
+{
+    if (shownAs == ShownAs::File) {
+        QVERIFY(writeFile(path, html));
+        loadAddress(form, QUrl::fromLocalFile(path).toString());
+        return;
+    }
+    document = {QString::fromUtf8(html), path};
+    form.setDocumentAvailable(true);
+    QSignalSpy loaded(view(&form), &QWebEngineView::loadFinished);
+    control<QToolButton>(&form, "ToolButton_Aktualni")->click();
+    QVERIFY(loaded.wait(20000));
+}
+
+void addShownAsRows()
+{
+    QTest::addColumn<ShownAs>("shownAs");
+    QTest::newRow("file") << ShownAs::File;
+    QTest::newRow("document") << ShownAs::Document;
+}
+
+// A web server on this machine's loopback address: it answers every request for a known path
+// with that file, anything else with 404.
+class LocalWebServer : public QTcpServer
+{
+public:
+    explicit LocalWebServer(QHash<QByteArray, QPair<QByteArray, QByteArray>> files) : m_files(std::move(files))
+    {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection()) {
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+            }
+        });
+        listen(QHostAddress::LocalHost);
+    }
+    QString address(const char *path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(QLatin1String(path)); }
+
+private:
+    void answer(QTcpSocket *socket)
+    {
+        QByteArray &request = m_requests[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        const QByteArray path = request.split(' ').value(1);
+        m_requests.remove(socket);
+        const auto file = m_files.find(path);
+        const QByteArray status = file == m_files.end() ? "404 Not Found" : "200 OK";
+        const QByteArray type = file == m_files.end() ? "text/plain" : file->first;
+        const QByteArray body = file == m_files.end() ? QByteArray() : file->second;
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
+                      + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QHash<QByteArray, QPair<QByteArray, QByteArray>> m_files; // path: type and content
+    QHash<QTcpSocket *, QByteArray> m_requests;
+};
+
+} // namespace
+
+void TestPreview::pageScriptsCannotReadLocalFiles_data()
+{
+    addShownAsRows();
+}
+
+void TestPreview::pageScriptsCannotReadLocalFiles()
+{
+    // A page's script tries every road a script has to a file's content (fetch, XMLHttpRequest, a
+    // frame's document), to a file beside the page and to one elsewhere, by file: addresses and by
+    // the preview's own scheme. A browser opening the page refuses them all.
+    QFETCH(ShownAs, shownAs);
+    QVERIFY(writeFile(page("tajne.txt"), "TAJNE-vedle"));
+    QVERIFY(QDir().mkpath(page("jinde")));
+    QVERIFY(writeFile(page("jinde/tajne.txt"), "TAJNE-jinde"));
+    QStringList targets;
+    for (const char *secret : {"tajne.txt", "jinde/tajne.txt"})
+        targets << QUrl::fromLocalFile(page(secret)).toString() << PreviewScheme::address(page(secret)).toString();
+    const QByteArray html = QByteArrayLiteral(R"(<body><p id="t">stránka</p><script>
+window.reads = {};
+let pending = 0;
+function note(name, reading) {
+  ++pending;
+  reading.then(text => window.reads[name] = 'read: ' + text, error => window.reads[name] = 'refused: ' + error)
+         .finally(() => { if (--pending === 0) window.readsDone = true; });
+}
+for (const url of TARGETS) {
+  note('fetch ' + url, fetch(url).then(response => response.text()));
+  note('xhr ' + url, new Promise((resolve, reject) => {
+    const request = new XMLHttpRequest();
+    request.open('GET', url);
+    request.onload = () => resolve(request.responseText);
+    request.onerror = () => reject('error');
+    request.send();
+  }));
+  note('frame ' + url, new Promise((resolve, reject) => {
+    const frame = document.createElement('iframe');
+    frame.onload = () => { try { resolve(frame.contentDocument.body.textContent); } catch (error) { reject(error); } };
+    frame.src = url;
+    document.body.appendChild(frame);
+  }));
+}
+</script></body>)")
+                                .replace("TARGETS", QJsonDocument(QJsonArray::fromStringList(targets)).toJson(QJsonDocument::Compact));
+    PreviewDocument document;
+    TBrowser_Form form(nullptr, [&document] { return std::optional<PreviewDocument>(document); });
+    form.show();
+    showPage(form, shownAs, page("skript.html"), html, document);
+    QTRY_VERIFY_WITH_TIMEOUT(evaluate(&form, QStringLiteral("window.readsDone === true")).toBool(), 20000);
+    const QVariantMap reads = evaluate(&form, QStringLiteral("window.reads")).toMap();
+    QCOMPARE(reads.size(), targets.size() * 3);
+    QStringList leaks;
+    for (auto read = reads.cbegin(); read != reads.cend(); ++read)
+        if (read.value().toString().contains(QLatin1String("TAJNE")))
+            leaks << read.key();
+    QVERIFY2(leaks.isEmpty(), qPrintable(leaks.join(QLatin1String(", "))));
+    // What the page itself loads still comes: its own text, its pictures (see above).
+    QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("stránka"));
+}
+
+void TestPreview::remoteResourcesLoad_data()
+{
+    addShownAsRows();
+}
+
+void TestPreview::remoteResourcesLoad()
+{
+    // A page on the disk with its stylesheet, script and picture on a web server, as from a CDN.
+    QImage picture(9, 4, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    LocalWebServer server({{"/vzhled.css", {"text/css", "#t { color: rgb(1, 2, 3); }"}},
+                           {"/skript.js", {"text/javascript", "window.remoteScript = 'běží';"}},
+                           {"/obrazek.png", {"image/png", png}}});
+    QVERIFY(server.isListening());
+    const QByteArray html = QStringLiteral("<html><head><meta charset=\"utf-8\"><link rel=\"stylesheet\" href=\"%1\">"
+                                           "<script src=\"%2\"></script></head><body><p id=\"t\">vzdálené</p>"
+                                           "<img src=\"%3\"></body></html>")
+                                .arg(server.address("/vzhled.css"), server.address("/skript.js"), server.address("/obrazek.png"))
+                                .toUtf8();
+    QFETCH(ShownAs, shownAs);
+    PreviewDocument document;
+    TBrowser_Form form(nullptr, [&document] { return std::optional<PreviewDocument>(document); });
+    form.show();
+    showPage(form, shownAs, page("vzdalene.html"), html, document);
+    QCOMPARE(evaluate(&form, QStringLiteral("getComputedStyle(document.getElementById('t')).color")).toString(),
+             QStringLiteral("rgb(1, 2, 3)"));
+    QCOMPARE(evaluate(&form, QStringLiteral("window.remoteScript")).toString(), QStringLiteral("běží"));
+    QTRY_COMPARE(evaluate(&form, QStringLiteral("document.images[0].naturalWidth")).toInt(), 9);
 }
 
 void TestPreview::commandShowsTheActiveDocument()
