@@ -1,5 +1,6 @@
 # Velinor: `make run` starts the editor, `make test` runs every test, `make bench` the benchmarks,
-# `make install` installs it under PREFIX, `make screenshots` retakes the README's screenshots.
+# `make install` installs it under PREFIX, `make deb` builds the Debian package (build/package),
+# `make screenshots` retakes the README's screenshots.
 # `make test-sanitize` runs every test built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (folder build-sanitize); `make fuzz` runs each fuzz target for FUZZ_SECONDS (folder build-fuzz).
 # Each target first installs any missing Debian packages (scripts/install-deps.sh).
@@ -11,7 +12,7 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench install screenshots test-sanitize fuzz clean
+.PHONY: all deps build run test bench install deb screenshots test-sanitize fuzz clean
 
 all: build
 
@@ -35,6 +36,9 @@ bench: build
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+deb: build
+	cd $(BUILD_DIR) && cpack --config CPackConfig.cmake
 
 screenshots: build
 	@bash scripts/take-screenshots.sh $(BUILD_DIR) docs/screenshots

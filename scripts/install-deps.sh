@@ -20,6 +20,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   qt6-translations-l10n breeze-icon-theme-rcc libqt6svg6
   appstream desktop-file-utils
+  dpkg-dev file lintian  # make deb: dpkg-shlibdeps, the file types CPack asks for, the package's check
 )
 if [[ "${1:-}" == fuzz ]]; then
   packages+=(clang libclang-rt-14-dev)

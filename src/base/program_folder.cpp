@@ -25,18 +25,23 @@ void ProgramFolder::setPath(const QString &folder)
     overridePath() = folder;
 }
 
-QString userFolderFor(const QString &programFolder, bool programFolderWritable, const QString &dataHome)
+QString userFolderFor(const QString &programFolder, ProgramFolderKind kind, const QString &dataHome)
 {
-    if (programFolderWritable || dataHome.isEmpty())
+    if (kind == ProgramFolderKind::WritableCopy || dataHome.isEmpty())
         return programFolder;
     return QDir::cleanPath(dataHome + QStringLiteral("/velinor"));
 }
 
+ProgramFolderKind ProgramFolder::kind()
+{
+    if (QFileInfo::exists(file(ProgramFile::InstallationMark)))
+        return ProgramFolderKind::Installed;
+    return QFileInfo(path()).isWritable() ? ProgramFolderKind::WritableCopy : ProgramFolderKind::ReadOnlyCopy;
+}
+
 QString ProgramFolder::userPath()
 {
-    const QString program = path();
-    return userFolderFor(program, QFileInfo(program).isWritable(),
-                         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return userFolderFor(path(), kind(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 QString ProgramFolder::file(const QString &relative)
@@ -65,6 +70,7 @@ QString ProgramFolder::relativeName(ProgramFile which)
     case ProgramFile::TagHelp: return QStringLiteral("help/napoveda_tagy.html");
     case ProgramFile::ExampleFolder: return QStringLiteral("examples");
     case ProgramFile::GalleryFolder: return QStringLiteral("wgal");
+    case ProgramFile::InstallationMark: return QStringLiteral("installed");
     }
     return {};
 }

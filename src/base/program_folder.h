@@ -15,11 +15,20 @@ enum class ProgramFile {
     TagHelp,       // help/napoveda_tagy.html
     ExampleFolder, // examples/
     GalleryFolder, // wgal/
+    InstallationMark, // installed: left beside the program by an installation (the package, `make install`)
+};
+
+// What the program folder is, as far as the user's own files are concerned.
+enum class ProgramFolderKind {
+    Installed,    // put there by an installation: a user's run never writes into it, root's neither
+    WritableCopy, // a build folder or a copy the user unpacked and may write into
+    ReadOnlyCopy, // a copy the user may not write into
 };
 
 // The folder that holds the program and its data files, and the folder of the user's own files
-// (setup/, projekty/ and recovery/): the program folder when the user may write there, as in a build or
-// unpacked copy; otherwise, as for an installed program, "velinor" under the user's XDG data home.
+// (setup/, projekty/ and recovery/): the program folder when it is a copy the user may write into, as
+// a build or unpacked copy; "velinor" under the user's XDG data home for an installed program (even
+// when root runs it, for whom its folder is writable) and for a copy the user may not write into.
 // Tests point it at a temporary folder.
 class ProgramFolder
 {
@@ -29,6 +38,7 @@ public:
 
     // Where setup/, projekty/ and recovery/ live for the current program folder.
     static QString userPath();
+    static ProgramFolderKind kind();
 
     // A path below the program folder; "\" separators are taken as "/" ("setup\\setup.ini").
     // Paths below setup/, projekty/ and recovery/ are placed in the user folder.
@@ -45,7 +55,7 @@ public:
 };
 
 // The rule behind userPath(): `dataHome` is the user's XDG data home.
-QString userFolderFor(const QString &programFolder, bool programFolderWritable, const QString &dataHome);
+QString userFolderFor(const QString &programFolder, ProgramFolderKind kind, const QString &dataHome);
 
 // The part of a path after its last separator, "/" and "\" alike.
 QString fileNameOf(const QString &path);

@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,6 +38,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QList<QRect>)
+Q_DECLARE_METATYPE(ProgramFolderKind)
 
 using namespace testsupport;
 
@@ -60,6 +62,7 @@ private slots:
     void arrangeCommands();
     void userFolder_data();
     void userFolder();
+    void userFolderOfAnInstalledProgram();
     void completionListLooksAndTypes();
     void lineEndMarks_data();
     void lineEndMarks();
@@ -353,27 +356,43 @@ void TestShell::arrangeCommands()
 
 void TestShell::userFolder_data()
 {
-    QTest::addColumn<bool>("writable");
+    QTest::addColumn<ProgramFolderKind>("kind");
     QTest::addColumn<QString>("dataHome");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("a build or unpacked copy") << true << "/home/eva/.local/share" << "/opt/velinor";
-    QTest::newRow("installed") << false << "/home/eva/.local/share" << "/home/eva/.local/share/velinor";
-    QTest::newRow("installed, no data home") << false << "" << "/opt/velinor";
+    const QString home = QStringLiteral("/home/eva/.local/share");
+    QTest::newRow("a build or unpacked copy") << ProgramFolderKind::WritableCopy << home << "/opt/velinor";
+    QTest::newRow("a copy the user may not write into") << ProgramFolderKind::ReadOnlyCopy << home
+                                                         << "/home/eva/.local/share/velinor";
+    QTest::newRow("installed") << ProgramFolderKind::Installed << home << "/home/eva/.local/share/velinor";
+    QTest::newRow("installed, no data home") << ProgramFolderKind::Installed << "" << "/opt/velinor";
 }
 
 void TestShell::userFolder()
 {
-    QFETCH(bool, writable);
+    QFETCH(ProgramFolderKind, kind);
     QFETCH(QString, dataHome);
     QFETCH(QString, expected);
-    QCOMPARE(userFolderFor(QStringLiteral("/opt/velinor"), writable, dataHome), expected);
+    QCOMPARE(userFolderFor(QStringLiteral("/opt/velinor"), kind, dataHome), expected);
+}
 
-    // Only setup/ and projekty/ go to the user folder; the delivered files stay beside the program.
+void TestShell::userFolderOfAnInstalledProgram()
+{
+    // Only setup/, projekty/ and recovery/ go to the user folder; the delivered files stay beside the program.
     ScratchProgramFolder folder;
+    QCOMPARE(ProgramFolder::kind(), ProgramFolderKind::WritableCopy);
     QCOMPARE(ProgramFolder::userPath(), folder.path());
     QCOMPARE(ProgramFolder::file(QStringLiteral("setup\\setup.ini")), folder.path() + QStringLiteral("/setup/setup.ini"));
     QCOMPARE(ProgramFolder::file(QStringLiteral("help\\napoveda_tagy.html")),
              folder.path() + QStringLiteral("/help/napoveda_tagy.html"));
+
+    // The mark an installation leaves beside the program: the user's files go to the data home even
+    // though the folder is writable, as an installed program's folder is for root.
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("installed")), QByteArray()));
+    QCOMPARE(ProgramFolder::kind(), ProgramFolderKind::Installed);
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QCOMPARE(ProgramFolder::file(ProgramFile::SettingsFile), dataHome + QStringLiteral("/velinor/setup/setup.ini"));
+    QCOMPARE(ProgramFolder::file(ProgramFile::ProjectFolder), dataHome + QStringLiteral("/velinor/projekty"));
+    QCOMPARE(ProgramFolder::file(ProgramFile::TagHelp), folder.path() + QStringLiteral("/help/napoveda_tagy.html"));
 }
 
 // ---- tag completion -----------------------------------------------------------------------------

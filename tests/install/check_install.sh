@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix and checks what a desktop finds there: the
-# command, the program folder with its data files, a launcher and metadata that the freedesktop
+# command, the program folder with its data files, the manual page, a launcher and metadata that the freedesktop
 # validators accept, and the icon in the hicolor theme.
 set -euo pipefail
 
@@ -15,6 +15,10 @@ cmake --install "$build" --prefix "$prefix" > "$prefix/install.log" || { cat "$p
 [[ -L "$prefix/bin/velinor" && "$(readlink -f "$prefix/bin/velinor")" == "$prefix/lib/velinor/velinor" ]] \
   || fail "bin/velinor does not lead to the program"
 [[ -f "$prefix/lib/velinor/help/napoveda_tagy.html" ]] || fail "the help files are not beside the program"
+# The mark that sends every user's files, root's too, to the XDG data home; a build folder has none.
+[[ -f "$prefix/lib/velinor/installed" ]] || fail "no mark of an installation beside the program"
+[[ ! -e "$build/installed" ]] || fail "the build folder carries the mark of an installation"
+[[ -f "$prefix/share/man/cs/man1/velinor.1.gz" ]] || fail "no manual page"
 
 desktop="$prefix/share/applications/cz.velinor.Velinor.desktop"
 metainfo="$prefix/share/metainfo/cz.velinor.Velinor.metainfo.xml"
