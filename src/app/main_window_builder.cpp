@@ -3,6 +3,7 @@
 #include "core/command_registry.h"
 #include "base/hint_text.h"
 #include "app/icon_names.h"
+#include "dialogs/dialog_parts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -174,13 +175,8 @@ void MainWindowBuilder::fillToolBar(QToolBar *toolBar, const std::vector<ToolBut
             break;
         }
         case ToolButtonEntry::Kind::ComboBox: {
-            auto *combo = new QComboBox(toolBar);
-            combo->setObjectName(text(entry.objectName));
-            combo->setEditable(true);
             // The list holds only what the commands put there, and the text stays as typed.
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setCompleter(nullptr);
-            combo->setEditText(text(entry.caption));
+            QComboBox *combo = listComboBox(toolBar, entry.objectName, {}, text(entry.caption));
             combo->setMinimumWidth(120);
             toolBar->addWidget(combo);
             break;

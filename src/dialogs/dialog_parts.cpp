@@ -45,6 +45,9 @@ QComboBox *listComboBox(QWidget *parent, const char *objectName, const QStringLi
     auto *combo = new QComboBox(parent);
     combo->setObjectName(QString::fromUtf8(objectName));
     combo->setEditable(true);
+    // The text stays as typed, however the box is left: Qt's default completer would complete a
+    // typed prefix inline and, on leaving, swap a text equal to an item but for case for the item.
+    combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
@@ -203,7 +206,9 @@ SpinField::SpinField(SpinRange range, SpinFilter filter, QWidget *parent)
 
 QString SpinField::value() const
 {
-    return lineEdit()->text();
+    // Kept in range when read, not only when the field is left: an access key presses the insert
+    // button with the focus still here.
+    return spinFieldValue(lineEdit()->text(), m_range);
 }
 
 void SpinField::setValue(const QString &text)
@@ -287,9 +292,8 @@ bool SpinField::filterComposedText(QInputMethodEvent *event)
 
 void SpinField::focusOutEvent(QFocusEvent *event)
 {
-    const QString clamped = spinTextOnFocusLoss(value(), m_range);
-    if (clamped != value())
-        setValue(clamped);
+    if (value() != lineEdit()->text())
+        setValue(value()); // the field shows the value it gives
     QAbstractSpinBox::focusOutEvent(event);
 }
 

@@ -24,7 +24,8 @@ void setHint(QWidget *control, const QString &hint);
 QPushButton *dialogButton(QWidget *parent, const char *objectName, const QString &caption, const QString &hint = {});
 
 // An editable combo box with its list (the first item usually the empty choice), starting with
-// the given text.
+// the given text. Every editable combo box is made here: its text is what the user typed or
+// picked, never completed or changed in case by the box itself.
 QComboBox *listComboBox(QWidget *parent, const char *objectName, const QStringList &items, const QString &text = {});
 
 // A number edit with the digit filter and its up-down, side by side in `row`.
@@ -82,9 +83,9 @@ private:
 };
 
 // The spin field: an integer edit with its own arrows. Unbounded when its range is 0..0; otherwise
-// the arrows stay within the range and an integer outside it is replaced by the nearest limit when
-// the field loses the focus. A text that is not an integer stays as typed, and the arrows then
-// step from the minimum. Enter is refused. With a companion box, a change of the value (typed or
+// the arrows stay within the range, and an integer typed outside it reads as the nearest limit
+// (value()), which the field also shows once it loses the focus. A text that is not an integer
+// stays as typed, and the arrows then step from the minimum. Enter is refused. With a companion box, a change of the value (typed or
 // stepped) or a click into the field ticks the box.
 class SpinField : public QAbstractSpinBox
 {

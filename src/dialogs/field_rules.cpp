@@ -38,7 +38,7 @@ QString spinStep(const QString &text, int steps, SpinRange range)
     return QString::number(stepped(value, steps, INT_MIN, INT_MAX));
 }
 
-QString spinTextOnFocusLoss(const QString &text, SpinRange range)
+QString spinFieldValue(const QString &text, SpinRange range)
 {
     const auto value = parseInteger(text);
     if (!value || !range.bounded())

@@ -28,9 +28,9 @@ struct SpinRange
 // not an integer steps from the minimum.
 QString spinStep(const QString &text, int steps, SpinRange range);
 
-// When the spin field loses the focus: an integer outside a bounded range becomes the nearest
-// limit; any other text (in range, unbounded, or not an integer) stays as typed.
-QString spinTextOnFocusLoss(const QString &text, SpinRange range);
+// The value a spin field holding `text` gives: an integer outside a bounded range is the nearest
+// limit; any other text (in range, unbounded, or not an integer) is the text as typed.
+QString spinFieldValue(const QString &text, SpinRange range);
 
 // What a spin field does with a typed character. Its own filter accepts digits, "+", "-", the
 // locale's decimal separator and control characters other than Enter, and beeps on anything else;

@@ -49,6 +49,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QToolButton>
@@ -268,6 +269,9 @@ private slots:
     void marqueeColourCancelled();
     void listKindSwitch();
     void counterHomePage();
+    void typedTextKept_data();
+    void typedTextKept();
+    void pickedFromList();
 
     // Pictures.
     void pictureMasks_data();
@@ -640,16 +644,16 @@ void TestDialogs::spinFieldSteps_data()
     QTest::addColumn<int>("maximum");
     QTest::addColumn<int>("steps");
     QTest::addColumn<QString>("stepped");
-    QTest::addColumn<QString>("afterFocusLoss"); // the text when the field loses the focus
+    QTest::addColumn<QString>("value"); // what the field gives, and shows once it loses the focus
 
     QTest::newRow("unbounded goes below zero") << "0" << 0 << 0 << -1 << "-1" << "0";
     QTest::newRow("unbounded keeps any integer") << "99999" << 0 << 0 << 1 << "100000" << "99999";
     QTest::newRow("unbounded at the int limit") << QString::number(INT_MAX) << 0 << 0 << 1 << QString::number(INT_MAX)
                                                 << QString::number(INT_MAX);
     QTest::newRow("bounded stops at the maximum") << "10" << 1 << 10 << 1 << "10" << "10";
-    QTest::newRow("bounded: above the range clamped on focus loss") << "50" << 1 << 10 << -1 << "10" << "10";
-    QTest::newRow("bounded: below the range clamped on focus loss") << "-5" << 1 << 10 << 1 << "1" << "1";
-    QTest::newRow("not an integer: steps from the minimum, stays on focus loss") << "abc" << 5 << 10 << 1 << "6" << "abc";
+    QTest::newRow("bounded: above the range reads as the maximum") << "50" << 1 << 10 << -1 << "10" << "10";
+    QTest::newRow("bounded: below the range reads as the minimum") << "-5" << 1 << 10 << 1 << "1" << "1";
+    QTest::newRow("not an integer: steps from the minimum, reads as typed") << "abc" << 5 << 10 << 1 << "6" << "abc";
     QTest::newRow("not an integer, unbounded") << "" << 0 << 0 << -1 << "-1" << "";
 }
 
@@ -660,10 +664,10 @@ void TestDialogs::spinFieldSteps()
     QFETCH(int, maximum);
     QFETCH(int, steps);
     QFETCH(QString, stepped);
-    QFETCH(QString, afterFocusLoss);
+    QFETCH(QString, value);
     const SpinRange range{minimum, maximum};
     QCOMPARE(spinStep(text, steps, range), stepped);
-    QCOMPARE(spinTextOnFocusLoss(text, range), afterFocusLoss);
+    QCOMPARE(spinFieldValue(text, range), value);
 }
 
 void TestDialogs::spinFieldWidget()
@@ -689,12 +693,13 @@ void TestDialogs::spinFieldWidget()
     bounded->setFocus();
     QTest::keyClick(bounded, Qt::Key_End);
     QTest::keyClicks(bounded, "-+a0");
-    QCOMPARE(bounded->value(), QStringLiteral("50"));
+    QCOMPARE(bounded->text(), QStringLiteral("50"));
+    QCOMPARE(bounded->value(), QStringLiteral("10")); // read within 1..10 while the field has the focus
     QVERIFY(companion->isChecked()); // a typed change ticks the companion
 
-    // Leaving the field brings 50 back into 1..10.
+    // Leaving the field shows the value it gives.
     other->setFocus();
-    QTRY_COMPARE(bounded->value(), QStringLiteral("10"));
+    QTRY_COMPARE(bounded->text(), QStringLiteral("10"));
 
     // Stepping ticks the companion again after the user unticked it, and stays in range.
     companion->setChecked(false);
@@ -723,7 +728,7 @@ void TestDialogs::spinFieldWidget()
         QApplication::sendEvent(field, &composed);
     }
     QCOMPARE(numeric->value(), QStringLiteral("-81"));
-    QCOMPARE(bounded->value(), QStringLiteral("91"));
+    QCOMPARE(bounded->text(), QStringLiteral("91"));
 
     const QChar separator = QLocale().decimalPoint().at(0);
     QCOMPARE(spinKeyVerdict(separator, SpinFilter::Numeric, separator), KeyVerdict::Accept);
@@ -1478,13 +1483,206 @@ void TestDialogs::counterHomePage()
     digits->setFocus();
     digits->setValue("250");
     dialog.findChild<QLineEdit *>("Identifikator_Edit")->setFocus();
-    QTRY_COMPARE(digits->value(), QStringLiteral("100"));
+    QTRY_COMPARE(digits->text(), QStringLiteral("100"));
     haveDocument = true;
     insertButton(&dialog)->click();
     QVERIFY(!dialog.isVisible());
     const QString expectedEnd = u8("/bin/counter.gif/link=moje & stranka&width=100&set=\" border=0></a>");
     QVERIFY2(document.line(0).endsWith(expectedEnd), qPrintable(document.line(0)));
     QCOMPARE(document.caret().column, int(document.line(0).size()) + 1 - 14);
+}
+
+// ---- typed text, whichever way the dialog is left ----------------------------------------------
+
+namespace {
+
+// After typing into a field, the user leaves the dialog by...
+enum class Leaving {
+    Tab,       // Tab, then a click on the insert button
+    Click,     // a click on the insert button straight from the field
+    AccessKey, // the insert button's access key, the focus still in the field
+};
+
+// The button that inserts or generates.
+QPushButton *goButton(QWidget *dialog)
+{
+    QPushButton *insert = insertButton(dialog);
+    return insert ? insert : buttonCaptioned(dialog, u8("&Vygenerovat"));
+}
+
+// The key after the caption's "&" (Alt+it presses the button).
+Qt::Key accessKeyOf(const QPushButton *button)
+{
+    const int at = button->text().indexOf(QLatin1Char('&'));
+    return Qt::Key(button->text().at(at + 1).toUpper().unicode());
+}
+
+// Shows the tab page holding the control, if it is on one.
+void bringForward(QWidget *dialog, QWidget *control)
+{
+    for (QTabWidget *tabs : dialog->findChildren<QTabWidget *>())
+        for (QWidget *w = control; w && w != dialog; w = w->parentWidget())
+            if (tabs->indexOf(w) >= 0)
+                tabs->setCurrentWidget(w);
+}
+
+// Key events as the keyboard sends them to the focused widget: characters (non-ASCII ones as the
+// platform delivers a letter it has no key code for) and "{Down}" / "{Up}" for the arrow keys.
+void typeKeys(const QString &keys)
+{
+    for (int i = 0; i < keys.size(); ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        if (keys.mid(i).startsWith(QLatin1String("{Down}")) || keys.mid(i).startsWith(QLatin1String("{Up}"))) {
+            const bool down = keys.mid(i).startsWith(QLatin1String("{Down}"));
+            QTest::keyClick(focus, down ? Qt::Key_Down : Qt::Key_Up);
+            i += down ? 5 : 3;
+        } else if (keys.at(i).unicode() < 128) {
+            QTest::keyClick(focus, keys.at(i).toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(keys.at(i)), Qt::NoModifier);
+        }
+    }
+}
+
+// Fills the preset fields, types into one field (its text selected first, as a user replacing
+// it would) and leaves the dialog one way. Returns what went wrong, empty when nothing did.
+QString typeAndLeave(QWidget *dialog, const FieldValues &preset, const QString &field, const QString &keys,
+                     Leaving leaving)
+{
+    const QStringList missing = setFields(dialog, preset);
+    if (!missing.isEmpty())
+        return QStringLiteral("no field ") + missing.join(QLatin1Char(' '));
+    QWidget *control = dialog->findChild<QWidget *>(field);
+    QPushButton *go = goButton(dialog);
+    if (!control || !go)
+        return QStringLiteral("no field or no insert button");
+    dialog->activateWindow();
+    if (!QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
+        return QStringLiteral("the dialog is not active");
+    bringForward(dialog, control);
+    control->setFocus();
+    const bool focused = QTest::qWaitFor([control] {
+        QWidget *focus = QApplication::focusWidget();
+        return focus && (focus == control || control->isAncestorOf(focus));
+    });
+    if (!focused)
+        return QStringLiteral("the field takes no focus");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    typeKeys(keys);
+    switch (leaving) {
+    case Leaving::Tab:
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::mouseClick(go, Qt::LeftButton);
+        break;
+    case Leaving::Click:
+        QTest::mouseClick(go, Qt::LeftButton);
+        break;
+    case Leaving::AccessKey:
+        QTest::keyClick(QApplication::focusWidget(), accessKeyOf(go), Qt::AltModifier);
+        break;
+    }
+    // An access key presses its button as a click animated for a moment.
+    const bool closed = QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 2000);
+    return closed ? QString() : QStringLiteral("the dialog stayed open");
+}
+
+} // namespace
+
+void TestDialogs::typedTextKept_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<FieldValues>("preset");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("leaving");
+    QTest::addColumn<QString>("expected"); // a piece of the active document afterwards
+
+    const std::vector<std::pair<Leaving, const char *>> everyWay{
+        {Leaving::Tab, "Tab"}, {Leaving::Click, "click"}, {Leaving::AccessKey, "access key"}};
+    auto add = [&](const char *name, const char *control, const FieldValues &preset, const char *field,
+                   const QString &keys, const QString &expected,
+                   const std::vector<std::pair<Leaving, const char *>> &ways) {
+        for (const auto &[leaving, way] : ways)
+            QTest::addRow("%s, %s", name, way) << QString::fromLatin1(control) << preset << QString::fromLatin1(field)
+                                               << keys << int(leaving) << expected;
+    };
+    auto row = [&](const char *name, const char *control, const FieldValues &preset, const char *field,
+                   const QString &keys, const QString &expected) {
+        add(name, control, preset, field, keys, expected, everyWay);
+    };
+    const FieldValues none;
+    const FieldValues counter{{"Identifikator_Edit", "x"}};
+    const FieldValues stylesheet{{"E_NazevStylu", "typed"}, {"ChB_Otevrene", "1"}};
+
+    // Combo boxes: the text as typed, not an item that differs in case or extends it.
+    row("paragraph: LEFT", "Odstavec", none, "Align_ComboBox", "LEFT", u8(R"(<p align="LEFT")"));
+    row("paragraph: Czech text", "Odstavec", none, "Obtekani_ComboBox", u8("žádné Č"), u8(R"(clear="žádné Č")"));
+    row("list builder: I", "ToolButton_Seznamy_SEZNAM", none, "ComboBox_TypSeznamu_Usp", "I", u8(R"(<ol type="I")"));
+    row("form: POST", "ToolButton_Formulare_FORM", none, "Metoda_ComboBox", "POST", u8(R"(method="POST")"));
+    row("form element: Cent", "ToolButton_Formulare_INPUT", none, "Zarovnani_ComboBox", "Cent", u8(R"(align="Cent")"));
+    row("counter: rainbow", "Pocitadlo", counter, "ZnakovaSada_ComboBox", "rainbow", u8(R"(&set=rainbow")"));
+    row("font: arial", "Font", none, "Font_ComboBox", "arial", u8(R"(face="arial")"));
+    row("script: JavaScript", "Script", none, "Jazyk_ComboBox", "JavaScript", u8(R"(language="JavaScript")"));
+    row("rule: 6 in the digit-filtered width", "Vodorovnacara", none, "Sirka_ComboBox", "6", u8(R"(width="6")"));
+    row("CSS editor: Cent", "EditorCSSstyl1", stylesheet, "CB_Zarovnani", "Cent", u8("text-align: Cent;"));
+    // On the font page Alt+V is also "&Velikost:" and "&Varianta:": the key moves the focus there.
+    add("CSS editor: 2 in the size", "EditorCSSstyl1", stylesheet, "CB_Velikost", "2", u8("font-size: 2;"),
+        {everyWay[0], everyWay[1]});
+    // Picking from the list with the keyboard.
+    row("form: second item by arrow keys", "ToolButton_Formulare_FORM", none, "Metoda_ComboBox", "{Down}{Down}",
+        u8(R"(method="get")"));
+
+    // Spin fields: a bounded one gives its nearest limit, an unbounded one what was typed.
+    row("counter: 250 digits", "Pocitadlo", counter, "PocetCifer_SpinEdit", "250", u8("&width=100&"));
+    row("counter: 0 digits", "Pocitadlo", counter, "PocetCifer_SpinEdit", "0", u8("&width=1&"));
+    row("form element: unbounded tab index", "ToolButton_Formulare_INPUT", none, "TabIndex_SpinEdit", "12345",
+        u8(R"(tabindex="12345")"));
+}
+
+void TestDialogs::typedTextKept()
+{
+    QFETCH(QString, control);
+    QFETCH(FieldValues, preset);
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(int, leaving);
+    QFETCH(QString, expected);
+
+    Shell shell;
+    QVERIFY(shell.open());
+    QString problem = QStringLiteral("no dialog");
+    QVERIFY(shell.run(control, [&](QWidget *modal) {
+        problem = typeAndLeave(modal, preset, field, keys, Leaving(leaving));
+        if (modal->isVisible())
+            dismiss(modal);
+    }));
+    QCOMPARE(problem, QString());
+    const QString text = shell.mainForm.documents().activeEditor()->text();
+    QVERIFY2(text.contains(expected), qPrintable(text));
+}
+
+// Picking an item with the mouse from the opened list.
+void TestDialogs::pickedFromList()
+{
+    LineBuffer document;
+    TSeznamyForm dialog(nullptr, [&document]() -> TextDocument * { return &document; });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *type = dialog.findChild<QComboBox *>("ComboBox_TypSeznamu_Usp");
+    QVERIFY(type);
+    type->setFocus();
+    typeKeys("ii");
+    QTest::mouseClick(type, Qt::LeftButton, {}, QPoint(type->width() - 5, type->height() / 2)); // the arrow
+    QAbstractItemView *list = type->view();
+    QTRY_VERIFY(list->isVisible());
+    const QModelIndex upper = type->model()->index(type->findText("I"), 0);
+    list->scrollTo(upper);
+    QTest::qWait(QApplication::doubleClickInterval() + 50); // the list ignores a release this soon after opening
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(upper).center());
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(type->currentText(), QStringLiteral("I"));
+    QTest::mouseClick(insertButton(&dialog), Qt::LeftButton);
+    QCOMPARE(document.line(0), u8(R"(<ol type="I">)"));
 }
 
 // ---- pictures -----------------------------------------------------------------------------------
