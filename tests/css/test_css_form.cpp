@@ -197,6 +197,7 @@ void TestCssForm::emptyNameIsRefused()
 void TestCssForm::nameLeavingTheFolderIsRefused()
 {
     m_shell->reset();
+    QVERIFY(QDir(m_shell->folder().path()).mkpath("wgal"));
     QVERIFY(writeFile(m_shell->folder().filePath("wgal/default.css"), "the program's own"));
     TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
     setText(&form, "E_NazevStylu", "../wgal/default");
