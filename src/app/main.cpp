@@ -5,6 +5,7 @@
 #include "base/program_folder.h"
 #include "files/recovery_form.h"
 #include "files/recovery_keeper.h"
+#include "files/shutdown_guard.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -12,6 +13,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Before anything writes a file: past a file-size limit a write fails instead of ending Velinor.
+    ignoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velinor 1.0"));
     setUpPlatform(); // before any window: Czech platform texts, icons
@@ -25,9 +28,13 @@ int main(int argc, char *argv[])
 
     // Copies of modified documents, kept until they are saved or closed; a clean exit removes them.
     RecoveryKeeper recovery(mainForm.documents(), ProgramFolder::file(ProgramFile::RecoveryFolder));
+    QObject::connect(&recovery, &RecoveryKeeper::copyFailed, &mainForm,
+                     [&mainForm](const QString &caption) { reportFailedCopy(caption, &mainForm); });
+    // A logout or a shutdown (SIGTERM, SIGHUP, the session manager) writes the copies first.
+    ShutdownGuard shutdown(recovery);
     // Copies left by a Velinor that was killed or crashed are offered once the main window shows.
     std::shared_ptr<OrphanedCopies> found = OrphanedCopies::find(recovery.recoveryFolder());
-    if (!found->copies().isEmpty())
+    if (!found->copies().isEmpty() || !found->setAsideFiles().isEmpty())
         QTimer::singleShot(0, &mainForm, [&recovery, &mainForm, found] { offerRecovery(recovery, found, &mainForm); });
 
     return app.exec();

@@ -5,6 +5,7 @@
 #include "editor/syntax_edit.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -40,9 +41,55 @@ void CommandRegistry::run(const QString &command, const CommandContext &context)
     runReportingErrors([&] { handler(context); });
 }
 
+namespace {
+
+// The message box's label wraps only between words, so a file name longer than the box is wide
+// would be cut off: such a run gets zero-width places to break, after its slashes and wherever
+// else a line would overflow. Runs that fit are left exactly as they are.
+QString breakableText(const QString &text, const QFontMetrics &metrics, int width)
+{
+    const QChar breakHere(0x200B);
+    QString out;
+    out.reserve(text.size());
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !text.at(i).isSpace())
+            continue;
+        const QString run = text.mid(runStart, i - runStart);
+        if (metrics.horizontalAdvance(run) <= width) {
+            out += run;
+        } else {
+            int line = 0;
+            for (const QChar c : run) {
+                const int advance = metrics.horizontalAdvance(c);
+                if (line + advance > width) {
+                    out += breakHere;
+                    line = 0;
+                }
+                out += c;
+                line += advance;
+                if (c == QLatin1Char('/')) {
+                    out += breakHere;
+                    line = 0;
+                }
+            }
+        }
+        if (i < text.size())
+            out += text.at(i);
+        runStart = i + 1;
+    }
+    return out;
+}
+
+} // namespace
+
 void showErrorReport(const QString &message)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString(), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    const int width = box.fontMetrics().averageCharWidth() * 60;
+    box.setText(breakableText(message, box.fontMetrics(), width));
+    box.exec();
 }
 
 void runReportingErrors(const std::function<void()> &action)

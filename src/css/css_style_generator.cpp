@@ -1,6 +1,6 @@
 #include "css/css_style_generator.h"
 
-#include "base/velinor_error.h"
+#include "files/save_target.h"
 
 #include <QStringList>
 
@@ -145,10 +145,8 @@ QString cssStyleText(const CssStyleFields &f)
 
 QString cssStyleFilePath(const QString &projectFolder, const QString &name)
 {
-    const QString path = projectFolder + QLatin1Char('/') + name + QStringLiteral(".css");
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QStringLiteral("..")))
-        throw VelinorError::cannotCreate(path);
-    return path;
+    // The window's caption: the ordinary save checks the same caption the same way.
+    return projectFileFor(name + QStringLiteral(".css"), projectFolder);
 }
 
 QString emptyStyleRule(const QString &selector, const QString &className)

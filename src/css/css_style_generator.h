@@ -87,8 +87,9 @@ struct CssStyleFields
 // carriage return; "body {", an empty line, the properties, an empty line, "}".
 QString cssStyleText(const CssStyleFields &fields);
 
-// Where a style named `name` is stored: "<projectFolder>/<name>.css". A name holding "/", "\" or
-// ".." would place the file elsewhere and raises "Cannot create file %s" with that path.
+// Where a style named `name` is stored: "<projectFolder>/<name>.css". A name that would place the
+// file outside the folder ("../wgal/default", "/tmp/styl") is refused as the ordinary save refuses
+// its caption (files/save_target.h).
 QString cssStyleFilePath(const QString &projectFolder, const QString &name);
 
 // The empty rule of the Styl tab's "  CSS >>": the selector, "." and the class when there is one,

@@ -7,6 +7,7 @@
 #include "core/document_window.h"
 #include "editor/syntax_edit.h"
 #include "files/save_question.h"
+#include "files/save_target.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -154,12 +155,54 @@ DocumentWindow *DocumentManager::openDocument(const QString &path, const QString
     return document;
 }
 
-DocumentWindow *DocumentManager::restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter)
+DocumentWindow *DocumentManager::windowSavingTo(const QString &caption) const
+{
+    const QString target = QDir::cleanPath(captionPath(caption));
+    for (DocumentWindow *document : documents()) {
+        const QMdiSubWindow *window = frameOf(document);
+        if ((!window || !window->isHidden()) && QDir::cleanPath(captionPath(document->windowTitle())) == target)
+            return document;
+    }
+    return nullptr;
+}
+
+QString DocumentManager::freeCaption(const QString &caption)
+{
+    // A new document's name takes the next number, as a new document would.
+    static const QRegularExpression newDocumentName(QStringLiteral("^Novy\\d+(\\..*)?$"));
+    if (const QRegularExpressionMatch match = newDocumentName.match(caption); match.hasMatch()) {
+        QString free;
+        do
+            free = QStringLiteral("Novy%1%2").arg(nextDocumentNumber()).arg(match.captured(1));
+        while (windowSavingTo(free));
+        return free;
+    }
+    // Any other name gets a number before its extension: "stranka.html" -> "stranka-2.html".
+    const qsizetype slash = caption.lastIndexOf(QLatin1Char('/'));
+    qsizetype dot = caption.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash + 1)
+        dot = caption.size();
+    QString free;
+    for (int n = 2; free.isEmpty() || windowSavingTo(free); ++n)
+        free = caption.left(dot) + QLatin1Char('-') + QString::number(n) + caption.mid(dot);
+    return free;
+}
+
+DocumentWindow *DocumentManager::restoreDocument(const QString &recoveredCaption, const SplitText &text, Highlighter highlighter)
 {
     // A new document must not take a restored one's name (and later overwrite its file).
     static const QRegularExpression newDocumentName(QStringLiteral("^Novy(\\d+)\\."));
-    if (const QRegularExpressionMatch match = newDocumentName.match(caption); match.hasMatch())
+    if (const QRegularExpressionMatch match = newDocumentName.match(recoveredCaption); match.hasMatch())
         m_newDocumentCounter = std::max(m_newDocumentCounter, match.captured(1).toInt());
+    // Nor may two windows save to one file: an untouched window there (the start-up page) gives its
+    // place to the restored text; beside changed text the restored document takes a free name.
+    QString caption = recoveredCaption;
+    if (DocumentWindow *there = windowSavingTo(caption)) {
+        if (there->editor()->isModified())
+            caption = freeCaption(caption);
+        else if (QMdiSubWindow *window = frameOf(there))
+            window->close();
+    }
     DocumentWindow *document = createDocument();
     document->editor()->setHighlighter(highlighter); // before the text, as when opening a file
     document->editor()->setRecoveredText(text);
@@ -184,9 +227,22 @@ void DocumentManager::showUnknownLanguage()
 
 QString DocumentManager::saveTarget(const QString &caption)
 {
-    if (QDir::isAbsolutePath(caption))
-        return caption;
-    return ProgramFolder::file(ProgramFile::ProjectFolder) + QLatin1Char('/') + caption;
+    return saveTargetFor(caption, ProgramFolder::file(ProgramFile::ProjectFolder));
+}
+
+QString DocumentManager::captionPath(const QString &caption)
+{
+    return ::captionPath(caption, ProgramFolder::file(ProgramFile::ProjectFolder));
+}
+
+std::optional<QString> DocumentManager::checkedSaveTarget(DocumentWindow *document)
+{
+    try {
+        return saveTarget(document->windowTitle());
+    } catch (const VelinorError &error) {
+        showErrorReport(error.message()); // nothing is written; the document stays as it is
+        return std::nullopt;
+    }
 }
 
 bool DocumentManager::writeDocument(DocumentWindow *document, const QString &path)
@@ -204,9 +260,10 @@ bool DocumentManager::writeDocument(DocumentWindow *document, const QString &pat
 
 bool DocumentManager::save(DocumentWindow *document)
 {
-    if (!ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
+    const std::optional<QString> target = checkedSaveTarget(document);
+    if (!target || !ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
         return false;
-    return writeDocument(document, saveTarget(document->windowTitle()));
+    return writeDocument(document, *target);
 }
 
 bool DocumentManager::saveAs(DocumentWindow *document)
@@ -219,9 +276,11 @@ bool DocumentManager::saveAll()
 {
     if (!ProgramFolder::ensureFolder(ProgramFile::ProjectFolder))
         return false;
-    for (DocumentWindow *document : documents())
-        if (!writeDocument(document, saveTarget(document->windowTitle())))
+    for (DocumentWindow *document : documents()) {
+        const std::optional<QString> target = checkedSaveTarget(document);
+        if (!target || !writeDocument(document, *target))
             return false; // the first failure stops the command
+    }
     return true;
 }
 

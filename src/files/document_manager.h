@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QMdiArea;
 class QWidget;
@@ -47,14 +48,21 @@ public:
 
     // A new maximised, active window holding text recovered after a crash under its old caption,
     // modified; "&Uložit" writes it where its file is, with the file's line break and encoding. The
-    // counter of new documents moves past a restored "NovyN" name.
-    DocumentWindow *restoreDocument(const QString &caption, const SplitText &text, Highlighter highlighter);
+    // counter of new documents moves past a restored "NovyN" name. No two windows save to one file:
+    // an unchanged window under the same caption (the start-up "Novy1.html") is closed for it, and
+    // beside a changed one the restored document takes a free caption ("Novy4.html", "a-2.html").
+    DocumentWindow *restoreDocument(const QString &recoveredCaption, const SplitText &text, Highlighter highlighter);
 
     // Writes the document to the path; false after reporting a failure.
     bool writeDocument(DocumentWindow *document, const QString &path);
-    // "&Uložit": the caption inside projekty/, or the caption itself when it is a full path.
+    // "&Uložit": the caption inside projekty/, or the caption itself when it is a full path. A
+    // caption that would lead outside projekty/ is refused with a message and nothing is written
+    // (files/save_target.h).
     bool save(DocumentWindow *document);
+    // The file "&Uložit" writes for a caption; raises VelinorError for a caption leading outside.
     static QString saveTarget(const QString &caption);
+    // Where a caption points, unchecked: for showing a document's place, never for writing.
+    static QString captionPath(const QString &caption);
     // "Uložit j&ako ...": the save dialog, starting from the caption.
     bool saveAs(DocumentWindow *document);
     // Every window as "&Uložit" does; the first failure stops.
@@ -92,6 +100,12 @@ signals:
     void insertKeyPressed();
 
 private:
+    // An open window whose caption names the same file as `caption`; none when there is none.
+    DocumentWindow *windowSavingTo(const QString &caption) const;
+    // `caption` changed so that no open window names the same file.
+    QString freeCaption(const QString &caption);
+    // The save target of the document's caption; none after reporting a caption leading outside.
+    std::optional<QString> checkedSaveTarget(DocumentWindow *document);
     void reportSavedAsUtf8(const QString &path);
     // An opened file held NUL bytes: saving it would write line breaks in their place.
     void warnAboutNulBytes(const QString &caption);

@@ -3,6 +3,7 @@
 #include "files/recovery_keeper.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,7 +11,29 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-RecoveryForm::RecoveryForm(const QList<FoundCopy> &copies, QWidget *parent) : QDialog(parent)
+QString setAsideNotice(int count, const QString &folder)
+{
+    return QStringLiteral("Kopie, které nešlo přečíst (%1), Velinor nesmazal: odložil je do složky %2.")
+        .arg(count)
+        .arg(QDir::toNativeSeparators(folder));
+}
+
+void reportFailedCopy(const QString &caption, QWidget *parent)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, parent ? parent->window()->windowTitle() : QString(),
+                                QStringLiteral("Záložní kopii dokumentu %1 se nepodařilo zapsat (plný disk nebo "
+                                               "omezení velikosti souborů?).\nDokud se to nezmění, neuložené změny "
+                                               "by pád programu nepřežily: uložte je.")
+                                    .arg(caption),
+                                QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("KopieSelhala_Message"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open(); // typing goes on in the document once the box is closed; nothing waits for it
+}
+
+RecoveryForm::RecoveryForm(const QList<FoundCopy> &copies, const QStringList &setAside, const QString &setAsideFolder,
+                           QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("RecoveryForm"));
     setWindowTitle(QStringLiteral("Obnova neuložených dokumentů"));
@@ -39,6 +62,14 @@ RecoveryForm::RecoveryForm(const QList<FoundCopy> &copies, QWidget *parent) : QD
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
+    QLabel *setAsideLabel = nullptr;
+    if (!setAside.isEmpty()) {
+        setAsideLabel = new QLabel(setAsideNotice(int(setAside.size()), setAsideFolder), this);
+        setAsideLabel->setObjectName(QStringLiteral("Odlozene_Label"));
+        setAsideLabel->setWordWrap(true);
+        setAsideLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
     auto *buttons = new QDialogButtonBox(this);
     m_restore = buttons->addButton(QStringLiteral("&Obnovit"), QDialogButtonBox::AcceptRole);
     m_restore->setObjectName(QStringLiteral("Obnovit_Button"));
@@ -59,6 +90,8 @@ RecoveryForm::RecoveryForm(const QList<FoundCopy> &copies, QWidget *parent) : QD
     layout->addWidget(question);
     layout->addWidget(explanation);
     layout->addWidget(m_list);
+    if (setAsideLabel)
+        layout->addWidget(setAsideLabel);
     layout->addWidget(buttons);
     resize(560, 300);
 }
@@ -75,14 +108,23 @@ QPushButton *RecoveryForm::button(Choice choice) const
 
 RecoveryForm::Choice offerRecovery(RecoveryKeeper &keeper, std::shared_ptr<OrphanedCopies> found, QWidget *parent)
 {
-    RecoveryForm form(found->copies(), parent);
+    const QString title = parent ? parent->window()->windowTitle() : QString();
+    const QString setAsideFolder = OrphanedCopies::setAsideFolder(keeper.recoveryFolder());
+    if (found->copies().isEmpty()) {
+        if (!found->setAsideFiles().isEmpty())
+            QMessageBox::warning(parent, title, setAsideNotice(int(found->setAsideFiles().size()), setAsideFolder));
+        return RecoveryForm::Choice::Later;
+    }
+    RecoveryForm form(found->copies(), found->setAsideFiles(), setAsideFolder, parent);
     form.exec();
     switch (form.choice()) {
     case RecoveryForm::Choice::Restore: {
-        const QStringList unreadable = keeper.restore(std::move(found));
+        const QStringList unreadable = keeper.restore(found);
         if (!unreadable.isEmpty())
-            QMessageBox::warning(parent, parent ? parent->window()->windowTitle() : QString(),
-                                 QStringLiteral("Tyto dokumenty se nepodařilo obnovit:\n%1").arg(unreadable.join(QLatin1Char('\n'))));
+            QMessageBox::warning(parent, title,
+                                 QStringLiteral("Tyto dokumenty se nepodařilo obnovit:\n%1\n\n%2")
+                                     .arg(unreadable.join(QLatin1Char('\n')),
+                                          setAsideNotice(int(unreadable.size()), setAsideFolder)));
         break;
     }
     case RecoveryForm::Choice::Discard:

@@ -21,7 +21,9 @@ class RecoveryForm : public QDialog
 public:
     enum class Choice { Restore, Discard, Later };
 
-    RecoveryForm(const QList<FoundCopy> &copies, QWidget *parent = nullptr);
+    // `setAside`: copies that could not be read and were moved into `setAsideFolder`.
+    RecoveryForm(const QList<FoundCopy> &copies, const QStringList &setAside, const QString &setAsideFolder,
+                 QWidget *parent = nullptr);
 
     Choice choice() const { return m_choice; }
     QTreeWidget *documentList() const { return m_list; }
@@ -36,5 +38,12 @@ private:
 };
 
 // Asks about the found copies and does what the user chose: restore them through the keeper,
-// delete them, or leave them for the next start.
+// delete them, or leave them for the next start. Copies that could not be read are not offered;
+// the question says where they were set aside (with no other copy, a message says it).
 RecoveryForm::Choice offerRecovery(RecoveryKeeper &keeper, std::shared_ptr<OrphanedCopies> found, QWidget *parent);
+
+// What the user sees when the copies of unsaved work cannot be written; shown once per failure.
+void reportFailedCopy(const QString &caption, QWidget *parent);
+
+// The sentence about copies that could not be read and where they were kept.
+QString setAsideNotice(int count, const QString &folder);

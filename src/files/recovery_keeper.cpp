@@ -3,7 +3,9 @@
 #include "core/document_window.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"
+#include "files/shutdown_guard.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -13,6 +15,9 @@ RecoveryKeeper::RecoveryKeeper(DocumentManager &documents, const QString &recove
       m_store(recoveryFolder)
 {
     setObjectName(QStringLiteral("RecoveryKeeper"));
+    // The writing thread's copy may be the first write past a file-size limit: it must fail, not
+    // end the program with the very work it was keeping.
+    ignoreFileSizeLimitSignal();
     m_thread.setObjectName(QStringLiteral("RecoveryWriter"));
     m_writer->moveToThread(&m_thread); // the thread starts with the first job
 
@@ -135,10 +140,17 @@ void RecoveryKeeper::copyNow()
         copy.utf8 = editor->utf8Text(m_rooms.take(id));
         m_writing.insert(id);
         post([this, store, id, document, copy = std::move(copy)] {
-            if (!store->write(id, copy))
+            const bool written = store->write(id, copy);
+            if (!written)
                 qWarning("Velinor: the recovery copy of %s could not be written", qPrintable(copy.caption));
-            QMetaObject::invokeMethod(this, [this, id, document] {
+            QMetaObject::invokeMethod(this, [this, id, document, written, caption = copy.caption] {
                 m_writing.remove(id);
+                if (written) {
+                    m_failureReported = false;
+                } else if (!m_failureReported) {
+                    m_failureReported = true;
+                    emit copyFailed(caption);
+                }
                 if (m_ids.value(document) != id)
                     return; // saved or closed meanwhile
                 if (m_edited.contains(document))
@@ -155,6 +167,16 @@ void RecoveryKeeper::waitForWrites()
 {
     if (m_thread.isRunning())
         QMetaObject::invokeMethod(m_writer, [] {}, Qt::BlockingQueuedConnection);
+}
+
+void RecoveryKeeper::writeCopiesNow()
+{
+    waitForWrites();
+    // The answers of the copies just written wait in the queue: taken now, no document is left
+    // waiting for its turn.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    copyNow();
+    waitForWrites();
 }
 
 QString RecoveryKeeper::sessionFolder()
@@ -176,6 +198,7 @@ QStringList RecoveryKeeper::restore(std::shared_ptr<OrphanedCopies> found)
         const std::optional<DocumentCopy> copy = readDocumentCopy(entry.file);
         if (!copy) {
             unreadable.append(entry.caption);
+            found->setAside(entry.file); // kept, not removed with its session
             continue;
         }
         SplitText text;

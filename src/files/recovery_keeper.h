@@ -35,21 +35,28 @@ public:
 
     QString recoveryFolder() const { return m_folder; }
 
-    // Opens the found copies as modified documents under their old captions; their copies become
-    // this session's. The sessions they came from are removed. Returns the captions of copies that
-    // could not be read.
+    // Opens the found copies as modified documents under their old captions (DocumentManager::
+    // restoreDocument: no two windows save to one file); their copies become this session's. The
+    // sessions they came from are removed. Returns the captions of copies that could not be read;
+    // those are set aside (OrphanedCopies::setAside).
     QStringList restore(std::shared_ptr<OrphanedCopies> found);
 
     // Takes the copies of the documents edited since their last copy now, without waiting.
     void copyNow();
     // Blocks until every copy asked for so far is on disk (or has failed).
     void waitForWrites();
+    // Takes the copies of every document edited since its last copy, those whose earlier copy is
+    // still on its way too, and returns when all are on disk: the program is about to end.
+    void writeCopiesNow();
     // The folder of this session's copies; empty before the first copy.
     QString sessionFolder();
 
 signals:
     // A copy of the document reached the disk.
     void copyWritten(DocumentWindow *document);
+    // A copy could not be written (a full disk, a file-size limit): said once, until a copy is
+    // written again.
+    void copyFailed(const QString &caption);
 
 private:
     int idOf(DocumentWindow *document);
@@ -74,4 +81,5 @@ private:
     QSet<int> m_writing;         // copies on their way to the disk
     QHash<int, QByteArray> m_rooms; // memory made ready for the next copy of large documents
     QSet<int> m_preparing;
+    bool m_failureReported = false;
 };

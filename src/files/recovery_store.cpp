@@ -201,10 +201,14 @@ void RecoveryStore::clear()
 std::shared_ptr<OrphanedCopies> OrphanedCopies::find(const QString &recoveryFolder)
 {
     std::shared_ptr<OrphanedCopies> found(new OrphanedCopies);
+    found->m_root = recoveryFolder;
     const QDir root(recoveryFolder);
     if (!root.exists())
         return found;
+    const QString setAside = QFileInfo(setAsideFolder(recoveryFolder)).fileName();
     for (const QString &name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (name == setAside)
+            continue;
         const QString session = root.filePath(name);
         auto lock = lockOf(session);
         if (!lock->tryLock(0))
@@ -217,9 +221,11 @@ std::shared_ptr<OrphanedCopies> OrphanedCopies::find(const QString &recoveryFold
                 continue;
             if (const auto header = readHeader(file, &size))
                 copies.append({entry.filePath(), header->caption, header->written});
+            else
+                found->setAside(entry.filePath());
         }
         if (copies.isEmpty()) {
-            // Nothing to offer: an exit that was cut short, or only damaged copies.
+            // Nothing to offer: an exit that was cut short, or only damaged copies, now set aside.
             removeSession(session, *lock);
             continue;
         }
@@ -233,6 +239,26 @@ std::shared_ptr<OrphanedCopies> OrphanedCopies::find(const QString &recoveryFold
 }
 
 OrphanedCopies::~OrphanedCopies() = default;
+
+QString OrphanedCopies::setAsideFolder(const QString &recoveryFolder)
+{
+    return QDir(recoveryFolder).filePath(QStringLiteral("poskozene"));
+}
+
+void OrphanedCopies::setAside(const QString &copyFile)
+{
+    QDir folder(setAsideFolder(m_root));
+    if (!folder.mkpath(QStringLiteral(".")))
+        return; // it stays where it is, and goes with its session
+    // Named after its session, which is unique: "<session>-<n>.copy".
+    const QFileInfo copy(copyFile);
+    const QString base = copy.dir().dirName() + QLatin1Char('-') + copy.completeBaseName();
+    QString target = folder.filePath(base + kCopySuffix);
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = folder.filePath(QStringLiteral("%1-%2%3").arg(base).arg(n).arg(kCopySuffix));
+    if (QFile::rename(copyFile, target))
+        m_setAside.append(target);
+}
 
 void OrphanedCopies::discard()
 {

@@ -74,20 +74,29 @@ struct FoundCopy
 class OrphanedCopies
 {
 public:
-    // Sessions that left no copy are removed on the way.
+    // Copies that cannot be read are set aside on the way (they may still hold text someone can
+    // save by hand); sessions that are then left with no copy are removed.
     static std::shared_ptr<OrphanedCopies> find(const QString &recoveryFolder);
     ~OrphanedCopies();
 
     // Oldest first.
     const QList<FoundCopy> &copies() const { return m_copies; }
+    // Moves a copy that cannot be read into setAsideFolder(), never overwriting one kept there.
+    void setAside(const QString &copyFile);
+    // The copies set aside by this object, where they are now.
+    const QStringList &setAsideFiles() const { return m_setAside; }
+    // The folder below the recovery folder where they are kept; it is not a session.
+    static QString setAsideFolder(const QString &recoveryFolder);
     // Removes the sessions' folders, whatever copies are left in them.
     void discard();
 
 private:
     OrphanedCopies() = default;
+    QString m_root;
     std::vector<std::unique_ptr<QLockFile>> m_locks;
     QStringList m_sessions;
     QList<FoundCopy> m_copies;
+    QStringList m_setAside;
 };
 
 // Reads a copy whole; nothing when the file is not a complete copy.

@@ -36,7 +36,7 @@ std::optional<PreviewDocument> activeDocument(const DocumentManager *documents)
     if (!document)
         return std::nullopt;
     return PreviewDocument{document->editor()->text(),
-                           QFileInfo(DocumentManager::saveTarget(document->windowTitle())).absoluteFilePath()};
+                           QFileInfo(DocumentManager::captionPath(document->windowTitle())).absoluteFilePath()};
 }
 
 // Typing, saving, switching and closing documents all reach the preview; it decides what to redo.

@@ -36,6 +36,7 @@ private slots:
     void generationWritesFileAndWindow();
     void emptyNameIsRefused();
     void nameLeavingTheFolderIsRefused();
+    void nameWithDotsStaysInside();
 
 private:
     TChildForm *onlyWindow() const
@@ -200,21 +201,38 @@ void TestCssForm::emptyNameIsRefused()
     QCOMPARE(form.fields().fontFamily, "Arial");
 }
 
-// A name with a path separator would write outside projekty: refused as a file that cannot be
-// created; the new window stays open with the stylesheet and so does the editor.
+// A name leading outside projekty is refused by the check of every save: the message says so, the
+// new window stays open with the stylesheet and so does the editor, and a later "&Uložit" of that
+// window writes nothing either. A name that only holds dots stays inside and is written.
 void TestCssForm::nameLeavingTheFolderIsRefused()
 {
     m_shell->reset();
+    QVERIFY(QDir(m_shell->folder().path()).mkpath("wgal"));
+    QVERIFY(writeFile(m_shell->folder().filePath("wgal/default.css"), "the program's own"));
     TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
-    setText(&form, "E_NazevStylu", "../unik");
+    setText(&form, "E_NazevStylu", "../wgal/default");
     const QString reported = generateReporting(form);
-    const QString target = m_shell->folder().filePath("projekty") + "/../unik.css";
-    QVERIFY2(reported.endsWith("|Cannot create file " + target), qPrintable(reported));
-    QVERIFY(!QFile::exists(m_shell->folder().filePath("unik.css")));
+    QVERIFY2(reported.contains(QString::fromUtf8("mimo složku projekty")), qPrintable(reported));
     TChildForm *window = onlyWindow();
     QVERIFY(window);
-    QCOMPARE(window->windowTitle(), "../unik.css");
+    QCOMPARE(window->windowTitle(), "../wgal/default.css");
     QCOMPARE(form.result(), int(QDialog::Rejected));
+
+    ModalSteps answers({}, ModalSteps::Others::Dismiss);
+    QVERIFY(!m_shell->mainForm().documents().save(window));
+    QCOMPARE(answers.seen().size(), 1);
+    QCOMPARE(readFile(m_shell->folder().filePath("wgal/default.css")), QByteArray("the program's own"));
+    QVERIFY(window->editor()->isModified());
+}
+
+void TestCssForm::nameWithDotsStaysInside()
+{
+    m_shell->reset();
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
+    setText(&form, "E_NazevStylu", "a..b");
+    child<QCheckBox>(&form, "ChB_Otevrene")->setChecked(true); // no question on closing the window
+    QCOMPARE(generateReporting(form), QString());
+    QCOMPARE(readFile(m_shell->folder().filePath("projekty/a..b.css")), QByteArray("body {\r\n\r\n\r\n}\r\n"));
 }
 
 QTEST_MAIN(TestCssForm)

@@ -12,6 +12,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QFileDialog>
+#include <QLabel>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -106,6 +108,9 @@ private slots:
     void dialogOkWithoutSelectionStaysOpen();
     void unreadableFileOpensNothing();
     void failedSaveKeepsWindowAndOldFile();
+    void captionsStayInsideProjects_data();
+    void captionsStayInsideProjects();
+    void errorReportWrapsALongName();
     void projectsFolderThatCannotBeMade();
     void closeAsksOnce();
     void openedDocumentsUndoAndAsk_data();
@@ -450,6 +455,87 @@ void TestFiles::failedSaveKeepsWindowAndOldFile()
     f.run("UlozitvseClick");
     QTRY_COMPARE(texts.size(), 1);
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("projekty/Novy2.html"))));
+}
+
+// A caption joined under projekty writes there and nowhere else: "&Uložit" and "Uložit vše" refuse
+// a caption leading outside (a generated stylesheet's or a restored copy's), with a message, the
+// document left open and modified, nothing written anywhere. Names that only hold dots stay inside.
+void TestFiles::captionsStayInsideProjects_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("written"); // below the program folder; empty: refused
+    for (const char *command : {"UlozitClick", "UlozitvseClick"}) {
+        auto row = [command](const char *name) -> QTestData & { return QTest::addRow("%s %s", command, name) << QString::fromLatin1(command); };
+        row("the program's own stylesheet") << "../wgal/default.css" << QString();
+        row("beside projekty") << "../unik" << QString();
+        row("two levels up") << "../../x.html" << QString();
+        row("down, then out") << "sub/../../y.html" << QString();
+        row("dots inside a name") << "a..b.html" << "projekty/a..b.html";
+        row("down and back") << "sub/../z.html" << "projekty/z.html";
+        row("dots alone") << "..." << "projekty/...";
+    }
+}
+
+void TestFiles::captionsStayInsideProjects()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, caption);
+    QFETCH(QString, written);
+    Fixture f;
+    QVERIFY(QDir(f.folder.path()).mkpath(QStringLiteral("projekty/sub")));
+    QVERIFY(QDir(f.folder.path()).mkpath(QStringLiteral("wgal")));
+    QVERIFY(writeFile(f.path(QStringLiteral("wgal/default.css")), "the program's own"));
+    const QStringList before = QDir(f.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    DocumentWindow *document = f.documents().activeDocument();
+    document->setWindowTitle(caption);
+    document->editor()->insert(QStringLiteral("<p>napsano</p>"));
+
+    if (!written.isEmpty()) {
+        f.run(command.toLatin1().constData());
+        QVERIFY(readFile(f.path(written)).contains("<p>napsano</p>"));
+        return;
+    }
+    // "../../x.html" leads out of the scratch folder: only a file that was not there counts.
+    const QString outside = QDir::cleanPath(f.path(QStringLiteral("projekty/") + caption));
+    const QByteArray outsideBefore = readFile(outside);
+    QStringList texts;
+    onNextModal(answer(QMessageBox::Ok, &texts));
+    f.run(command.toLatin1().constData());
+    QTRY_COMPARE(texts.size(), 1);
+    QCOMPARE(texts.first(), QStringLiteral("Dokument „%1“ nelze uložit pod jeho jménem: soubor %2 by ležel mimo "
+                                           "složku projekty.\nNic nebylo zapsáno. Dokument můžete uložit příkazem "
+                                           "„Uložit jako ...“.").arg(caption, outside));
+    QVERIFY(!readFile(outside).contains("<p>napsano</p>"));
+    QCOMPARE(readFile(outside), outsideBefore);
+    QCOMPARE(readFile(f.path(QStringLiteral("wgal/default.css"))), QByteArray("the program's own"));
+    QCOMPARE(QDir(f.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QVERIFY(QDir(f.path(QStringLiteral("projekty"))).entryList(QDir::Files).isEmpty());
+    QCOMPARE(f.windows(), 1);
+    QVERIFY(document->editor()->isModified());
+}
+
+// The general error report shows a name longer than the screen is wide whole, over several lines.
+void TestFiles::errorReportWrapsALongName()
+{
+    Fixture f;
+    const QString caption = QStringLiteral("../") + QString(400, QLatin1Char('n')) + QStringLiteral(".html");
+    f.documents().activeDocument()->setWindowTitle(caption);
+    bool shownWhole = false;
+    QString why;
+    onNextModal([&](QWidget *modal) {
+        auto *label = modal->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (label) {
+            const int screen = modal->screen()->availableGeometry().width();
+            shownWhole = label->minimumSizeHint().width() <= label->width() && modal->width() <= screen;
+            why = QStringLiteral("label %1 of %2, box %3 on a screen of %4")
+                      .arg(label->minimumSizeHint().width()).arg(label->width()).arg(modal->width()).arg(screen);
+        }
+        modal->close();
+    });
+    f.run("UlozitClick");
+    QTRY_VERIFY(!why.isEmpty());
+    QVERIFY2(shownWhole, qPrintable(why));
 }
 
 void TestFiles::projectsFolderThatCannotBeMade()

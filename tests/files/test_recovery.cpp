@@ -9,12 +9,16 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace testsupport;
 
@@ -71,6 +75,12 @@ private slots:
     void restoredDocumentsOpenModifiedAndSaveLikeTheirFile();
     void theQuestionListsTheCopiesAndDoesWhatWasChosen_data();
     void theQuestionListsTheCopiesAndDoesWhatWasChosen();
+    void unreadableCopiesAreKeptAsideAndMentioned();
+    void restoredAndStartupDocumentsNeverShareAFile_data();
+    void restoredAndStartupDocumentsNeverShareAFile();
+    void aRestoredCaptionLeadingOutsideIsNotSaved();
+    void aCopyPastTheFileSizeLimitFailsAndIsReportedOnce();
+    void copiesWrittenAtShutdownHoldTheLastTyping();
 };
 
 // ---- the store ------------------------------------------------------------------------------------
@@ -144,9 +154,20 @@ void TestRecovery::damagedCopiesAreNotOffered()
     QVERIFY(!readDocumentCopy(cut));
     QVERIFY(!readDocumentCopy(grown));
 
+    const QByteArray cutBytes = readFile(cut);
     const auto found = OrphanedCopies::find(root.path());
     QCOMPARE(found->copies().size(), 1);
     QCOMPARE(found->copies().first().caption, QStringLiteral("whole.html"));
+    // Not offered, but not deleted either: set aside, byte for byte, out of the sessions' way.
+    QCOMPARE(found->setAsideFiles().size(), 3);
+    const QString aside = OrphanedCopies::setAsideFolder(root.path());
+    QCOMPARE(QDir(aside).entryList(QDir::Files).size(), 3);
+    QVERIFY(found->setAsideFiles().contains(aside + QLatin1Char('/') + QFileInfo(session).fileName() + QStringLiteral("-1.copy")));
+    QCOMPARE(readFile(aside + QLatin1Char('/') + QFileInfo(session).fileName() + QStringLiteral("-1.copy")), cutBytes);
+    found->discard();
+    QCOMPARE(QDir(aside).entryList(QDir::Files).size(), 3);
+    QCOMPARE(sessionsIn(root.path()), QStringList{QFileInfo(aside).fileName()});
+    QVERIFY(OrphanedCopies::find(root.path())->copies().isEmpty()); // the folder is not a session
 }
 
 void TestRecovery::onlySessionsOfVanishedProgramsAreOffered()
@@ -430,6 +451,152 @@ void TestRecovery::theQuestionListsTheCopiesAndDoesWhatWasChosen()
     for (const QString &session : sessionsIn(f.root.path()))
         copies += QDir(f.root.filePath(session)).entryList({"*.copy"}, QDir::Files).size();
     QCOMPARE(copies, copiesLeft);
+}
+
+// A copy that cannot be read is kept aside and the question says where; with nothing else to offer
+// a message says it.
+void TestRecovery::unreadableCopiesAreKeptAsideAndMentioned()
+{
+    Fixture f;
+    leaveCopies(f.root.path(), {copyOf(QStringLiteral("Novy5.html"), "<b>", 1)});
+    const QString session = f.root.filePath(sessionsIn(f.root.path()).first());
+    QVERIFY(writeFile(session + QStringLiteral("/2.copy"), "{\"format\":\"velinor-recovery-1\",\"caption\":"));
+    const QString aside = QDir::toNativeSeparators(OrphanedCopies::setAsideFolder(f.root.path()));
+
+    QString notice;
+    {
+        ModalSteps steps({[&notice](QWidget *modal) {
+            if (auto *label = modal->findChild<QLabel *>(QStringLiteral("Odlozene_Label")))
+                notice = label->text();
+            dismiss(modal);
+        }});
+        offerRecovery(*f.keeper, OrphanedCopies::find(f.root.path()), f.mainForm.get());
+        QCOMPARE(steps.seen(), QStringList{"RecoveryForm"});
+    }
+    QCOMPARE(notice, QStringLiteral("Kopie, které nešlo přečíst (1), Velinor nesmazal: odložil je do složky %1.").arg(aside));
+
+    // Only copies that cannot be read: no question, a message.
+    QTemporaryDir other;
+    leaveCopies(other.path(), {copyOf(QStringLiteral("a.html"), "a", 1)});
+    const QString file = other.filePath(sessionsIn(other.path()).first()) + QStringLiteral("/1.copy");
+    QVERIFY(writeFile(file, readFile(file) + "x"));
+    RecoveryKeeper keeper(f.documents(), other.path());
+    ModalSteps message;
+    offerRecovery(keeper, OrphanedCopies::find(other.path()), f.mainForm.get());
+    QCOMPARE(message.seen().size(), 1);
+    QVERIFY2(message.seen().first().contains(QDir::toNativeSeparators(OrphanedCopies::setAsideFolder(other.path()))),
+             qPrintable(message.seen().first()));
+    QCOMPARE(QDir(OrphanedCopies::setAsideFolder(other.path())).entryList(QDir::Files).size(), 1);
+}
+
+// The start-up "Novy1.html" and a restored "Novy1.html" never save to one file: left untouched, the
+// start-up page gives the restored text its place; typed into, it keeps its name and the restored
+// document takes the next free one.
+void TestRecovery::restoredAndStartupDocumentsNeverShareAFile_data()
+{
+    QTest::addColumn<bool>("startupTyped");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("start-up page untouched") << false << QStringList{"Novy1.html"};
+    QTest::newRow("start-up page typed into") << true << QStringList{"Novy1.html", "Novy2.html"};
+}
+
+void TestRecovery::restoredAndStartupDocumentsNeverShareAFile()
+{
+    QFETCH(bool, startupTyped);
+    QFETCH(QStringList, captions);
+    Fixture f;
+    DocumentWindow *startup = f.documents().createDocument();
+    if (startupTyped)
+        type(startup->editor(), QStringLiteral("nové"));
+    leaveCopies(f.root.path(), {copyOf(QStringLiteral("Novy1.html"), "<p>obnoveno</p>", 1)});
+    QVERIFY(f.keeper->restore(OrphanedCopies::find(f.root.path())).isEmpty());
+    QTRY_COMPARE(f.documents().documents().size(), captions.size());
+
+    QStringList shown;
+    for (DocumentWindow *document : f.documents().documents())
+        shown.append(document->windowTitle());
+    shown.sort();
+    QCOMPARE(shown, captions);
+    // "Uložit vše" keeps both texts, each in its own file; the next new document has a name of its own.
+    QVERIFY(f.documents().saveAll());
+    QVERIFY(readFile(f.folder.filePath(QStringLiteral("projekty/") + captions.last())).startsWith("<p>obnoveno</p>"));
+    if (startupTyped)
+        QVERIFY(readFile(f.folder.filePath(QStringLiteral("projekty/Novy1.html"))).contains("nov\xe9")); // windows-1250
+    QCOMPARE(f.documents().nextDocumentNumber(), int(captions.size()) + 1);
+}
+
+// A copy's caption is a save target like any other: one leading outside projekty writes nothing.
+void TestRecovery::aRestoredCaptionLeadingOutsideIsNotSaved()
+{
+    Fixture f;
+    // Two levels above projekty: beside the scratch program folder, under a name of its own.
+    const QString name = QFileInfo(f.folder.path()).fileName() + QStringLiteral("-unik.html");
+    const QString outside = QDir::cleanPath(f.folder.filePath(QStringLiteral("../") + name));
+    auto removeOutside = qScopeGuard([outside] { QFile::remove(outside); });
+    leaveCopies(f.root.path(), {copyOf(QStringLiteral("../../") + name, "<p>ven</p>", 1)});
+    f.keeper->restore(OrphanedCopies::find(f.root.path()));
+    DocumentWindow *restored = f.documents().activeDocument();
+    QCOMPARE(restored->windowTitle(), QStringLiteral("../../") + name);
+
+    ModalSteps answers({}, ModalSteps::Others::Dismiss);
+    QVERIFY(!f.documents().save(restored));
+    QVERIFY(!f.documents().saveAll());
+    QTRY_COMPARE(answers.seen().size(), 2);
+    QVERIFY2(answers.seen().first().contains(u"mimo složku projekty"), qPrintable(answers.seen().first()));
+    QVERIFY(!QFileInfo::exists(outside));
+    QVERIFY(restored->editor()->isModified());
+    f.keeper->waitForWrites();
+    QVERIFY(f.copyFor(QStringLiteral("../../") + name)); // the copy stays, the text is not lost
+}
+
+// Past the file-size limit a copy fails like a full disk: the program goes on (no SIGXFSZ), and the
+// failure is said once, not at every following copy, and again only after a copy was written.
+void TestRecovery::aCopyPastTheFileSizeLimitFailsAndIsReportedOnce()
+{
+    std::signal(SIGXFSZ, SIG_DFL); // as a program starts; the keeper itself must make it harmless
+    rlimit old = {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto restoreLimit = qScopeGuard([old] { setrlimit(RLIMIT_FSIZE, &old); });
+    Fixture f;
+    DocumentWindow *document = f.documents().createDocument();
+    document->editor()->setText(QString(300 * 1024, QLatin1Char('x')));
+    QSignalSpy failed(f.keeper.get(), &RecoveryKeeper::copyFailed);
+    rlimit limited = old;
+    limited.rlim_cur = 64 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+
+    for (int round = 0; round < 2; ++round) {
+        type(document->editor(), QStringLiteral("a"));
+        f.copyNow();
+    }
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Novy1.html"));
+    QVERIFY(!f.copyFor(QStringLiteral("Novy1.html")));
+
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &old), 0);
+    type(document->editor(), QStringLiteral("b"));
+    f.copyNow();
+    QVERIFY(f.copyFor(QStringLiteral("Novy1.html")));
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    type(document->editor(), QStringLiteral("c"));
+    f.copyNow();
+    QCOMPARE(failed.size(), 2);
+}
+
+// At a logout the copies are taken at once, also of a document whose previous copy is still on its
+// way to the disk.
+void TestRecovery::copiesWrittenAtShutdownHoldTheLastTyping()
+{
+    Fixture f;
+    DocumentWindow *document = f.documents().createDocument();
+    type(document->editor(), QStringLiteral("první "));
+    f.keeper->copyNow(); // on its way
+    type(document->editor(), QStringLiteral("poslední"));
+    f.keeper->writeCopiesNow();
+    const auto copy = f.copyFor(QStringLiteral("Novy1.html"));
+    QVERIFY(copy);
+    QCOMPARE(copy->utf8, document->editor()->utf8Text());
+    QVERIFY(copy->utf8.startsWith("první poslední"));
 }
 
 QTEST_MAIN(TestRecovery)
