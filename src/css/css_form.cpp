@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -301,6 +302,10 @@ void TCSS_Form::Button_vygenerovatClick()
                              QMessageBox::Ok);
         return;
     }
+    // A full path as the name would caption the window like a file opened from disk, which saves to
+    // where its caption points: such a name is refused before any window is made.
+    if (QDir::isAbsolutePath(f.name))
+        cssStyleFilePath(ProgramFolder::file(ProgramFile::ProjectFolder), f.name); // raises the refusal
     DocumentWindow *child = m_documents.createDocument();
     SyntaxEdit *editor = child->editor();
     editor->setText(QString());

@@ -36,6 +36,7 @@ private slots:
     void generationWritesFileAndWindow();
     void emptyNameIsRefused();
     void nameLeavingTheFolderIsRefused();
+    void fullPathNameMakesNoWindow();
     void nameWithDotsStaysInside();
 
 private:
@@ -223,6 +224,19 @@ void TestCssForm::nameLeavingTheFolderIsRefused()
     QCOMPARE(answers.seen().size(), 1);
     QCOMPARE(readFile(m_shell->folder().filePath("wgal/default.css")), QByteArray("the program's own"));
     QVERIFY(window->editor()->isModified());
+}
+
+void TestCssForm::fullPathNameMakesNoWindow()
+{
+    // A window captioned with a full path would save there on Ctrl+S, like a file opened from disk.
+    m_shell->reset();
+    const QString outside = m_shell->folder().filePath(QStringLiteral("unik"));
+    TCSS_Form form(&m_shell->mainForm(), m_shell->mainForm().documents());
+    setText(&form, "E_NazevStylu", outside);
+    const QString reported = generateReporting(form);
+    QVERIFY2(reported.contains(QString::fromUtf8("mimo složku projekty")), qPrintable(reported));
+    QVERIFY(!onlyWindow());
+    QVERIFY(!QFileInfo::exists(outside + QStringLiteral(".css")));
 }
 
 void TestCssForm::nameWithDotsStaysInside()
