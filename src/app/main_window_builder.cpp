@@ -3,7 +3,7 @@
 #include "core/command_registry.h"
 #include "base/hint_text.h"
 #include "app/icon_names.h"
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/settings_table.h"
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 
 #include <QColor>
 #include <QDialog>

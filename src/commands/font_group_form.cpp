@@ -1,7 +1,7 @@
 #include "commands/font_group_form.h"
 
-#include "dialogs/dialog_parts.h"
-#include "dialogs/font_families.h"
+#include "widgets/dialog_parts.h"
+#include "widgets/font_families.h"
 
 #include <QAction>
 #include <QCheckBox>

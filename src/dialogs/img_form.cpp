@@ -2,7 +2,7 @@
 
 #include "core/command_registry.h"
 #include "base/velinor_error.h"
-#include "dialogs/folder_browser.h"
+#include "widgets/folder_browser.h"
 #include "imaging/picture_decoder.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "dialogs/list_counter_dialogs.h"
 
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 
 #include <QComboBox>
 #include <QDesktopServices>

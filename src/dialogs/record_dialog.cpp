@@ -1,6 +1,6 @@
 #include "dialogs/record_dialog.h"
 
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 #include "dialogs/attribute_text.h"
 
 #include <QCheckBox>

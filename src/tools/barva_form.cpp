@@ -1,6 +1,6 @@
 #include "tools/barva_form.h"
 
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 #include "editor/edit.h"
 #include "tools/colour_readings.h"
 

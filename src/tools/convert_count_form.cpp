@@ -2,7 +2,7 @@
 
 #include "core/command_registry.h"
 #include "base/velinor_error.h"
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 #include "editor/text_document.h"
 #include "tools/number_conversion.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/command_registry.h"
 #include "base/program_folder.h"
-#include "dialogs/dialog_parts.h"
-#include "dialogs/folder_browser.h"
+#include "widgets/dialog_parts.h"
+#include "widgets/folder_browser.h"
 
 #include <QAction>
 #include <QCheckBox>

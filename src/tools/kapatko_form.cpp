@@ -1,6 +1,6 @@
 #include "tools/kapatko_form.h"
 
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 #include "editor/edit.h"
 #include "editor/text_document.h"
 

@@ -1,6 +1,6 @@
 #include "tools/prevod_barvy_form.h"
 
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 #include "tools/colour_readings.h"
 
 #include <QFormLayout>

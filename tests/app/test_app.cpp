@@ -3,7 +3,7 @@
 #include "app/completion_popup.h"
 #include "base/hint_text.h"
 #include "app/main_form.h"
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 #include "files/document_manager.h"
 #include "app/palette_control.h"
 #include "app/ruler.h"

@@ -4,8 +4,8 @@
 #include "app/main_form.h"
 #include "files/document_manager.h"
 #include "css/css_form.h"
-#include "dialogs/dialog_parts.h"
-#include "dialogs/font_families.h"
+#include "widgets/dialog_parts.h"
+#include "widgets/font_families.h"
 #include "editor/syntax_edit.h"
 #include "support/ui_test_support.h"
 

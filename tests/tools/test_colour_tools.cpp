@@ -4,7 +4,7 @@
 #include "app/child_form.h"
 #include "app/main_form.h"
 #include "files/document_manager.h"
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 #include "editor/line_buffer.h"
 #include "editor/syntax_edit.h"
 #include "support/ui_test_support.h"

@@ -4,7 +4,7 @@
 #include "app/status_bar.h"
 #include "app/child_form.h"
 #include "base/program_folder.h"
-#include "dialogs/folder_browser.h"
+#include "widgets/folder_browser.h"
 #include "editor/line_buffer.h"
 #include "editor/syntax_edit.h"
 #include "files/document_manager.h"

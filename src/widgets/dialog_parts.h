@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/colour.h"
-#include "dialogs/field_rules.h"
+#include "widgets/field_rules.h"
 
 #include <QAbstractSpinBox>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "dialogs/dialog_parts.h"
+#include "widgets/dialog_parts.h"
 
 #include "base/qt_colour.h"
 #include "core/command_registry.h"

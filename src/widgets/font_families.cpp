@@ -1,4 +1,4 @@
-#include "dialogs/font_families.h"
+#include "widgets/font_families.h"
 
 #include <QFontDatabase>
 #include <QRegularExpression>

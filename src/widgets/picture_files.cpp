@@ -1,4 +1,4 @@
-#include "dialogs/picture_files.h"
+#include "widgets/picture_files.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "dialogs/field_rules.h"
+#include "widgets/field_rules.h"
 
 #include "base/int_conversion.h"
 

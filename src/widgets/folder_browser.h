@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/picture_files.h"
+#include "widgets/picture_files.h"
 
 #include <QAbstractItemView>
 #include <QWidget>

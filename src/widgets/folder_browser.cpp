@@ -1,4 +1,4 @@
-#include "dialogs/folder_browser.h"
+#include "widgets/folder_browser.h"
 
 #include <QComboBox>
 #include <QDir>
