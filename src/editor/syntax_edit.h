@@ -113,38 +113,26 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The class is written in several files, one per concern; these are grouped the same way.
+    // syntax_edit.cpp: construction, the document contract and undo.
+    void configureDocument();
+    void updateChangeNotifications();
     void onModified(int position, int modificationType, const char *text, int length, int linesAdded);
     void replaceAllText(const SplitText &split);
     void placeCaret(int line, int column); // 1-based, column may be in virtual space
     void placeCaretAt(long position, int virtualSpace);
-    // A line longer than this many bytes (a minified stylesheet or script) is worked on in pieces.
-    static constexpr long kLongLineBytes = 4096;
-    bool caretLineIsLong() const;
-    void styleThroughCaretLine();
-    // Scrolls the caret into view; on a very long line the line is styled first, so that the
-    // component lays it out once for the scroll and the paint.
-    void scrollToCaret();
-    bool typeOnLongLine(const QKeyEvent &event);
-    // Runs steps that stay on a very long caret line on a window of it; false when they do not
-    // qualify and need the whole lines.
-    bool runStepsInWindow(const Edit &edit, int reachLeft, bool inserts);
     void countInsertionAsChange();
     void replaceLines(int first, int last, const QStringList &replacement);
     void replaceRange(long start, long end, const QByteArray &newBytes); // the bytes start..end
     QByteArray textRange(long start, long end) const;
     long positionOfColumn(int line, int column, int *virtualSpace) const;
     int lineLengthInCharacters(int line) const;
-    // Characters between two positions, and the position that many characters on (no further than
-    // `limit`), counted in the component's own memory without moving its text.
-    long countCharacters(long start, long end) const;
-    long positionAfter(long start, long characters, long limit) const;
-    // The caret may go as far as the longest line ever held; a very long line also needs a larger
-    // cache of measured text pieces, or every keystroke re-measures the whole line.
-    void widenCaretRange(int width);
     QByteArray lineBytes(int line) const;
+
+    // syntax_edit_view.cpp
     void updateGutter();
-    void configureDocument();
-    void updateChangeNotifications();
+
+    // syntax_edit_keys.cpp
     void removeTextChangingStockKeys();
     void performKeyAction(const EditorKeyBinding &binding);
     void trimTrailingSpaces(int line); // 0-based; the caret keeps its column
@@ -152,6 +140,26 @@ private:
     bool hasBookmarks() const;
     void setBookmark(int bookmark);
     void goToBookmark(int bookmark);
+
+    // syntax_edit_long_lines.cpp
+    // A line longer than this many bytes (a minified stylesheet or script) is worked on in pieces.
+    static constexpr long kLongLineBytes = 4096;
+    // Characters between two positions, and the position that many characters on (no further than
+    // `limit`), counted in the component's own memory without moving its text.
+    long countCharacters(long start, long end) const;
+    long positionAfter(long start, long characters, long limit) const;
+    // The caret may go as far as the longest line ever held; a very long line also needs a larger
+    // cache of measured text pieces, or every keystroke re-measures the whole line.
+    void widenCaretRange(int width);
+    // Runs steps that stay on a very long caret line on a window of it; false when they do not
+    // qualify and need the whole lines.
+    bool runStepsInWindow(const Edit &edit, int reachLeft, bool inserts);
+    bool caretLineIsLong() const;
+    void styleThroughCaretLine();
+    // Scrolls the caret into view; on a very long line the line is styled first, so that the
+    // component lays it out once for the scroll and the paint.
+    void scrollToCaret();
+    bool typeOnLongLine(const QKeyEvent &event);
 
     std::array<QsciLexer *, kHighlighterCount> m_lexers{};
     Highlighter m_highlighter = Highlighter::Html;

@@ -5,8 +5,6 @@
 
 namespace {
 
-inline bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // Continuation bytes (10xxxxxx) among the eight bytes of a word: bit 7 set, bit 6 clear. The marks
 // become a 0 or 1 per byte, summed into the top byte by one multiplication (the generic x86-64
 // build has no population-count instruction and would call a library routine per word).
@@ -28,7 +26,7 @@ qint64 countUtf8Characters(const char *text, qsizetype size)
         continuations += continuationBytes(word);
     }
     for (; i < size; ++i)
-        continuations += isContinuation(text[i]);
+        continuations += isUtf8Continuation(text[i]);
     return size - continuations;
 }
 
@@ -46,7 +44,7 @@ qsizetype utf8OffsetAfter(const char *text, qsizetype size, qint64 characters)
     // Byte by byte to the start of character number `characters` (0-based); a text that begins
     // inside a character (a piece of a longer text) starts at its next character.
     for (; i < size; ++i) {
-        if (isContinuation(text[i]))
+        if (isUtf8Continuation(text[i]))
             continue;
         if (starts == characters)
             return i;

@@ -7,6 +7,9 @@
 // status bar count from the line start on every keystroke, and a line may be megabytes long.
 // The text is well-formed UTF-8 (the component holds nothing else).
 
+// A byte that continues a character rather than beginning one (10xxxxxx).
+inline bool isUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
 qint64 countUtf8Characters(const char *text, qsizetype size);
 
 // The byte offset of the character `characters` characters after the start; `size` when the
