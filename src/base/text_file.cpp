@@ -1,6 +1,7 @@
 #include "base/text_file.h"
 
 #include "base/regular_file.h"
+#include "base/utf8_bytes.h"
 #include "base/velinor_error.h"
 #include "base/windows1250.h"
 
@@ -14,8 +15,6 @@
 #include <optional>
 
 namespace {
-
-inline bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
 inline bool isAsciiWord(const unsigned char *bytes)
 {
@@ -60,7 +59,7 @@ public:
                 break;
             const unsigned char c = bytes[i];
             if (m_pending > 0) {
-                if (!isContinuation(c)) {
+                if (!isUtf8Continuation(char(c))) {
                     m_valid = false;
                     return;
                 }
@@ -142,7 +141,7 @@ public:
                     const unsigned char d = bytes[end];
                     if (d == '\r' || d == '\n' || d == 0 || (d >= 0x80 && !utf8))
                         break;
-                    characters += !isContinuation(d);
+                    characters += !isUtf8Continuation(char(d));
                 }
                 put(data + i, end - i);
                 m_lineChars += characters;
