@@ -237,6 +237,11 @@ void TBrowser_Form::activeDocumentChanged()
         m_refreshTimer->start();
 }
 
+bool TBrowser_Form::refreshPending() const
+{
+    return m_refreshTimer->isActive();
+}
+
 void TBrowser_Form::showActiveDocument()
 {
     std::optional<PreviewDocument> document = m_activePage ? m_activePage() : std::nullopt;

@@ -41,6 +41,8 @@ public:
 
     // How long typing must pause before the followed document is shown again.
     static constexpr int kRefreshDelayMs = 400;
+    // Whether the followed document is due to be shown again once the pause has passed.
+    bool refreshPending() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
