@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/child_form.h"
+#include "app/colour_bar.h"
 #include "base/hint_text.h"
 #include "app/layout_records.h"
 #include "app/main_window_builder.h"
@@ -19,7 +20,6 @@
 #include "base/file_filters.h"
 #include "base/program_folder.h"
 #include "editor/syntax_edit.h"
-#include "tools/colour_tools.h"
 
 #include <QApplication>
 #include <QCloseEvent>

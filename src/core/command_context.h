@@ -1,12 +1,11 @@
 #pragma once
 
-#include <functional>
+#include "core/document_source.h"
 
 class DocumentManager;
 class QWidget;
 class SyntaxEdit;
 class DocumentWindow;
-class TextDocument;
 
 // What a command acts on: its target document window (none when no document is open), the widget
 // its dialogs and messages belong to, and the shared services. The main window's controls run with
@@ -20,5 +19,5 @@ struct CommandContext
     // The target document's editor; none without a target.
     SyntaxEdit *document() const;
     // The target's editor for as long as the target window lives: for a dialog, which may outlive it.
-    std::function<TextDocument *()> documentSource() const;
+    DocumentSource documentSource() const;
 };

@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-std::function<TextDocument *()> CommandContext::documentSource() const
+DocumentSource CommandContext::documentSource() const
 {
     const QPointer<DocumentWindow> target = window;
     return [target]() -> TextDocument * { return target ? target->editor() : nullptr; };

@@ -1,14 +1,10 @@
 #pragma once
 
+#include "core/document_source.h"
+
 #include <QDialog>
 
-#include <functional>
-
 class Edit;
-class TextDocument;
-
-// Where an element dialog inserts: the active document, or none.
-using DocumentSource = std::function<TextDocument *()>;
 
 // The common behaviour of element dialogs: modal, made anew for every command, closed by the back
 // button or the close box without inserting. Escape does not close it and Enter presses nothing.

@@ -28,8 +28,8 @@ const QSize kInitialOuterSize(628, 336);
 
 } // namespace
 
-TBrowser_Form::TBrowser_Form(QWidget *parent, DocumentSource source)
-    : QDialog(parent), m_source(std::move(source))
+TBrowser_Form::TBrowser_Form(QWidget *parent, ActivePage activePage)
+    : QDialog(parent), m_activePage(std::move(activePage))
 {
     preparePreviewEngine();
     setObjectName(QStringLiteral("TBrowser_Form"));
@@ -237,9 +237,14 @@ void TBrowser_Form::activeDocumentChanged()
         m_refreshTimer->start();
 }
 
+bool TBrowser_Form::refreshPending() const
+{
+    return m_refreshTimer->isActive();
+}
+
 void TBrowser_Form::showActiveDocument()
 {
-    std::optional<PreviewDocument> document = m_source ? m_source() : std::nullopt;
+    std::optional<PreviewDocument> document = m_activePage ? m_activePage() : std::nullopt;
     if (!document)
         return;
     m_followsDocument = true;
@@ -307,7 +312,7 @@ void TBrowser_Form::ToolButton_1024Click()
     setOuterSize(1004, 603);
 }
 
-extern "C" Q_DECL_EXPORT PreviewWindow *velinorCreatePreviewWindow(QWidget *parent, PreviewWindow::DocumentSource source)
+extern "C" Q_DECL_EXPORT PreviewWindow *velinorCreatePreviewWindow(QWidget *parent, PreviewWindow::ActivePage activePage)
 {
-    return new TBrowser_Form(parent, std::move(source));
+    return new TBrowser_Form(parent, std::move(activePage));
 }

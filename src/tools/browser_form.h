@@ -20,7 +20,7 @@ class TBrowser_Form : public QDialog, public PreviewWindow
     Q_OBJECT
 
 public:
-    TBrowser_Form(QWidget *parent, DocumentSource source);
+    TBrowser_Form(QWidget *parent, ActivePage activePage);
     ~TBrowser_Form() override;
 
     QDialog *dialog() override { return this; }
@@ -41,6 +41,8 @@ public:
 
     // How long typing must pause before the followed document is shown again.
     static constexpr int kRefreshDelayMs = 400;
+    // Whether the followed document is due to be shown again once the pause has passed.
+    bool refreshPending() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -60,7 +62,7 @@ private:
     // Another page is shown: the document's changes no longer pull it back.
     void stopFollowingDocument();
 
-    DocumentSource m_source;
+    ActivePage m_activePage;
     bool m_busy = false;
     bool m_followsDocument = false;
     bool m_openedAtOuterSize = false;

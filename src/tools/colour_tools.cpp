@@ -8,11 +8,7 @@
 #include "tools/kapatko_start.h"
 #include "tools/prevod_barvy_form.h"
 
-#include <QAction>
 #include <QColorDialog>
-#include <QPainter>
-#include <QPixmap>
-#include <QToolBar>
 
 namespace {
 
@@ -55,16 +51,6 @@ void KapatkoClick(const CommandContext &context)
     startEyedropper(context.parent->window(), context.documentSource());
 }
 
-QIcon colourIcon(const Rgb &colour)
-{
-    QPixmap picture(16, 16);
-    picture.fill(toQColor(colour));
-    QPainter painter(&picture);
-    painter.setPen(Qt::gray);
-    painter.drawRect(0, 0, 15, 15);
-    return QIcon(picture);
-}
-
 } // namespace
 
 void registerColourTools(CommandRegistry &registry)
@@ -75,14 +61,4 @@ void registerColourTools(CommandRegistry &registry)
     registry.add(QStringLiteral("TBItem_VybratBarvuClick"), optional, &EditacebarvyClick);
     registry.add(QStringLiteral("PrevodbarvyClick"), optional, &PrevodbarvyClick);
     registry.add(QStringLiteral("KapatkoClick"), optional, &KapatkoClick);
-}
-
-void paintColourBarIcons(QToolBar *colourBar)
-{
-    for (const NamedColour &entry : namedColours()) {
-        const QString name = QStringLiteral("TBItem_") + QLatin1String(entry.name);
-        for (QAction *action : colourBar->actions())
-            if (action->objectName() == name)
-                action->setIcon(colourIcon(entry.colour));
-    }
 }

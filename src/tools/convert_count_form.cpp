@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TConvertCount_Form::TConvertCount_Form(QWidget *parent, DocumentLookup activeDocument)
+TConvertCount_Form::TConvertCount_Form(QWidget *parent, DocumentSource activeDocument)
     : QDialog(parent), m_activeDocument(std::move(activeDocument))
 {
     setObjectName(QStringLiteral("TConvertCount_Form"));

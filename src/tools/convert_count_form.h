@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "core/document_source.h"
 
-#include <functional>
+#include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TextDocument;
 
 // "Dekadická soustava -> Hexadecimální soustava": converts a decimal number of at most nine digits
 // to hexadecimal digits. "&Vložit" converts too and inserts the result at the active document's
@@ -17,8 +16,7 @@ class TConvertCount_Form : public QDialog
     Q_OBJECT
 
 public:
-    using DocumentLookup = std::function<TextDocument *()>;
-    TConvertCount_Form(QWidget *parent, DocumentLookup activeDocument);
+    TConvertCount_Form(QWidget *parent, DocumentSource activeDocument);
 
     void Preved_ButtonClick();
     void Vloz_ButtonClick();
@@ -28,7 +26,7 @@ private:
     bool convert();
     void Couts_EditChange(const QString &text);
 
-    DocumentLookup m_activeDocument;
+    DocumentSource m_activeDocument;
     QLineEdit *Couts_Edit;
     QLineEdit *PocetCifer_Edit;
     QLabel *Result_Label;

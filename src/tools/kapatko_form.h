@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/colour.h"
-#include "dialogs/element_dialog.h"
+#include "core/document_source.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/element_dialog.h"
+#include "core/document_source.h"
 #include "tools/screen_capture.h"
 
 #include <functional>

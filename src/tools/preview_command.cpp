@@ -30,7 +30,7 @@ CreatePreviewWindow previewFactory(QString *error)
 }
 
 // The active document's text and the file it is saved as (inside projekty/ until it has a path of its own).
-std::optional<PreviewDocument> activeDocument(const DocumentManager *documents)
+std::optional<PreviewDocument> activePage(const DocumentManager *documents)
 {
     const DocumentWindow *document = documents ? documents->activeDocument() : nullptr;
     if (!document)
@@ -67,7 +67,7 @@ void NahledHTMLstrankyClick(const CommandContext &context)
         return;
     }
     const QPointer<DocumentManager> documents = context.documents;
-    PreviewWindow *preview = create(context.parent, [documents] { return activeDocument(documents); });
+    PreviewWindow *preview = create(context.parent, [documents] { return activePage(documents); });
     if (documents)
         followDocuments(documents, preview);
     preview->dialog()->show();

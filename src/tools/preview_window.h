@@ -23,7 +23,8 @@ struct PreviewDocument
 class PreviewWindow
 {
 public:
-    using DocumentSource = std::function<std::optional<PreviewDocument>()>;
+    // What "Aktuální dokument" shows: the active document as a page, or none without one.
+    using ActivePage = std::function<std::optional<PreviewDocument>()>;
 
     virtual ~PreviewWindow() = default;
     virtual QDialog *dialog() = 0;
@@ -36,4 +37,4 @@ public:
 
 // The library's one entry point, looked up by name.
 #define VELINOR_PREVIEW_FACTORY "velinorCreatePreviewWindow"
-using CreatePreviewWindow = PreviewWindow *(*)(QWidget *parent, PreviewWindow::DocumentSource source);
+using CreatePreviewWindow = PreviewWindow *(*)(QWidget *parent, PreviewWindow::ActivePage activePage);

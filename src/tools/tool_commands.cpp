@@ -2,9 +2,7 @@
 
 #include "base/program_folder.h"
 #include "core/command_registry.h"
-#include "core/document_window.h"
 #include "editor/document_language.h"
-#include "editor/syntax_edit.h"
 #include "files/document_manager.h"
 #include "tools/about_app_form.h"
 #include "tools/calculator.h"
@@ -14,7 +12,6 @@
 #include "tools/schranka_form.h"
 
 #include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 
 namespace {
@@ -50,8 +47,7 @@ void registerToolCommands(CommandRegistry &registry)
 {
     using Target = CommandRegistry::Target;
     registry.add(QStringLiteral("PrevodcislaClick"), Target::Optional, [](const CommandContext &context) {
-        const QPointer<DocumentWindow> target = context.window;
-        TConvertCount_Form form(context.parent, [target]() -> TextDocument * { return target ? target->editor() : nullptr; });
+        TConvertCount_Form form(context.parent, context.documentSource());
         form.exec();
     });
     registry.add(QStringLiteral("ProhlizeniSchrankyClick"), Target::Optional, [](const CommandContext &context) {

@@ -234,6 +234,7 @@ void TestPreview::currentDocumentShowsUnsavedTextAndFollowsIt()
     document.text = QStringLiteral("<p id=\"t\">upraveno</p>");
     form.activeDocumentChanged();
     form.activeDocumentChanged();
+    QVERIFY(form.refreshPending()); // shown once the changes pause, not at each one
     QVERIFY(loaded.wait(20000));
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("upraveno"));
     QCOMPARE(loaded.count(), 2);
@@ -269,7 +270,7 @@ void TestPreview::goingBackToTheDocumentFollowsItAgain()
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("první"));
     document.text = QStringLiteral("<p id=\"t\">mezitím</p>");
     form.activeDocumentChanged();
-    QTest::qWait(TBrowser_Form::kRefreshDelayMs * 3);
+    QVERIFY(!form.refreshPending()); // nothing is due to be shown
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("první"));
 
     // "Jít zpět" returns to the document as it is now, and from then on it follows the typing again.
