@@ -49,6 +49,7 @@ pid=$!
 main=$(wait_for_window "^Velinor 1.0.*\[$work/web/page.html\]" 20) || fail "velinor page.html did not open the page"
 socket=$(ls "$XDG_RUNTIME_DIR" | grep -v '\.lock$' | head -n 1)
 [[ -S "$XDG_RUNTIME_DIR/$socket" ]] || fail "the running program has no socket in the runtime folder"
+[[ "$(stat -c %a "$XDG_RUNTIME_DIR/$socket")" == 700 ]] || fail "other users may reach the socket: $(stat -c %a "$XDG_RUNTIME_DIR/$socket")"
 
 # A second start hands its file over and ends at once; the minimised window comes back.
 xdotool windowminimize --sync "$main"
