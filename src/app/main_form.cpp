@@ -11,6 +11,7 @@
 #include "app/status_bar_observer.h"
 #include "files/document_manager.h"
 #include "files/file_commands.h"
+#include "files/recent_files_menu.h"
 #include "app/palette_control.h"
 #include "app/ruler.h"
 #include "app/settings.h"
@@ -146,6 +147,7 @@ void TMainForm::buildLayout()
     builder.recordInto(&m_actions);
     builder.fillMenuBar(menuBar(), mainMenuLayout());
     m_windowMenu = action(QStringLiteral("Okno"))->menu();
+    new RecentFilesMenu(*m_documents, action(QStringLiteral("NaposledyOtevrene"))->menu(), this);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildWindowList);
 
     auto *toolBar = addToolBar(QStringLiteral("Standardní"));

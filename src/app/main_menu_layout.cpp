@@ -90,6 +90,8 @@ const std::vector<MenuEntry> &mainMenuLayout()
         submenu("Soubor", "&Soubor", "Nabídka soubor", {
             item("Nove", "No&vý ...", "Ctrl+N", "Vytvoří nový soubor", "NoveClick"),
             item("Otevrit", "Ot&evřít ...", "Ctrl+O", "Otevře soubor", "OtevritClick"),
+            // Filled while Velinor runs from the list of recent files (files/recent_files_menu.h).
+            submenu("NaposledyOtevrene", "Naposle&dy otevřené", "Soubory naposledy otevřené nebo uložené", {}),
             item("Zavrit", "&Zavřít", "Ctrl+F4", "Zavře aktuální dokument", "ZavritClick"),
             item("Zavritvse", "Zavřít vše", "", "Zavře všechny otevřené soubory", "ZavritvseClick"),
             separator(),

@@ -63,6 +63,7 @@ QString ProgramFolder::relativeName(ProgramFile which)
     case ProgramFile::SettingsFile: return QStringLiteral("setup/setup.ini");
     case ProgramFile::EmailFile: return QStringLiteral("setup/email.ini");
     case ProgramFile::LocalLinkFile: return QStringLiteral("setup/local_link.ini");
+    case ProgramFile::RecentFilesList: return QStringLiteral("setup/naposledy.txt");
     case ProgramFile::ProjectFolder: return QStringLiteral("projekty");
     case ProgramFile::RecoveryFolder: return QStringLiteral("recovery");
     case ProgramFile::HelpFolder: return QStringLiteral("help");

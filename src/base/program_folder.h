@@ -8,6 +8,7 @@ enum class ProgramFile {
     SettingsFile,  // setup/setup.ini
     EmailFile,     // setup/email.ini
     LocalLinkFile, // setup/local_link.ini
+    RecentFilesList, // setup/naposledy.txt, the files of "Naposledy otevřené"
     ProjectFolder, // projekty/, where "&Uložit" writes new documents
     RecoveryFolder, // recovery/, copies of unsaved documents while Velinor runs
     HelpFolder,    // help/

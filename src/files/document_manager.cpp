@@ -148,6 +148,7 @@ DocumentWindow *DocumentManager::openDocument(const QString &path, const QString
     showLanguage(language);
     showMaximised(document);
     emit documentStatusChanged(document);
+    emit documentOpened(document, path);
     if (document->editor()->loadedNulBytes() > 0)
         warnAboutNulBytes(caption);
     if (document->editor()->loadedMalformed() > 0)

@@ -94,6 +94,8 @@ signals:
     // A document's text is about to change by an edit (not when it is loaded or set whole).
     void documentEdited(DocumentWindow *document);
     void documentSaved(DocumentWindow *document, const QString &path);
+    // A file was read into a new document window (not a recovered copy).
+    void documentOpened(DocumentWindow *document, const QString &path);
     void documentClosed(DocumentWindow *document);
     void languageShown(const QString &panelText, bool unknownKind);
     // The Insert key toggled the insert mode of a document's editor.

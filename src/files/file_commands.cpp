@@ -115,11 +115,16 @@ void FileCommands::Otevri()
 
 void FileCommands::openFile(const QString &path)
 {
+    openAsOpenDialog(m_documents, path);
+}
+
+void openAsOpenDialog(DocumentManager &documents, const QString &path)
+{
     const std::vector<FileKind> kinds = matchingKinds(path);
     const DocumentLanguage language = kinds.empty() ? DocumentLanguage::Html : languageOf(kinds.back());
-    m_documents.openDocument(path, path, language);
+    documents.openDocument(path, path, language);
     if (kinds.empty())
-        m_documents.showUnknownLanguage();
+        documents.showUnknownLanguage();
 }
 
 void FileCommands::FileListBoxDblClick(const QString &path)

@@ -40,6 +40,11 @@ private:
 // Registers the file commands; they live as long as `owner`.
 void registerFileCommands(CommandRegistry &registry, DocumentManager &documents, QWidget *owner);
 
+// Opens the file as the open dialog does: one window captioned with the full path, in the language
+// of the last matching kind rule (HTML, and the panel says so, when none matches). Raises
+// VelinorError when the file cannot be read.
+void openAsOpenDialog(DocumentManager &documents, const QString &path);
+
 // Opens the file once per matching kind rule, each window named after the file.
 void openByKindRules(DocumentManager &documents, const QString &path);
 

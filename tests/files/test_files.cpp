@@ -4,6 +4,7 @@
 #include "app/status_bar.h"
 #include "editor/syntax_edit.h"
 #include "files/file_commands.h"
+#include "files/recent_files_menu.h"
 #include "files/kind_rules.h"
 #include "files/templates.h"
 #include "base/velinor_error.h"
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -122,6 +124,7 @@ private slots:
     void encodedFilesSurviveSave_data();
     void encodedFilesSurviveSave();
     void printWritesAPage();
+    void recentFilesMenu();
 };
 
 void TestFiles::kindRules_data()
@@ -825,6 +828,67 @@ void TestFiles::printWritesAPage()
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 2000);
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+}
+
+// "Naposledy otevřené": files opened on any road and files saved, newest first; a file that is gone
+// is said so and leaves the list; a listed file opens as the open dialog opens it.
+void TestFiles::recentFilesMenu()
+{
+    Fixture f;
+    const QString page = f.path(QStringLiteral("stránka & co.html"));
+    const QString style = f.path(QStringLiteral("styl.css"));
+    const QString saved = f.path(QStringLiteral("uloženo.html"));
+    QVERIFY(writeFile(page, "<p>a</p>"));
+    QVERIFY(writeFile(style, "p {}"));
+    QMenu *menu = f.mainForm->action(QStringLiteral("NaposledyOtevrene"))->menu();
+    QVERIFY(menu);
+    const auto shown = [menu] {
+        emit menu->aboutToShow();
+        QStringList captions;
+        for (QAction *action : menu->actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text() + (action->isEnabled() ? "" : " (off)"));
+        return captions;
+    };
+    const auto entry = [menu](int number) {
+        return menu->findChild<QAction *>(QStringLiteral("NaposledyOtevrene_%1").arg(number));
+    };
+    QCOMPARE(shown(), (QStringList{QString::fromUtf8("Žádné soubory (off)"), "-", "&Vymazat seznam (off)"}));
+
+    f.files->openFile(page);
+    f.files->FileListBoxDblClick(style);
+    QVERIFY(f.documents().writeDocument(f.documents().activeDocument(), saved));
+    f.files->openFile(page); // again: moves up, listed once
+    QString escapedPage = page;
+    escapedPage.replace('&', "&&");
+    QCOMPARE(shown(), (QStringList{"&1 " + escapedPage, "&2 " + saved, "&3 " + style, "-", "&Vymazat seznam"}));
+    QCOMPARE(readFile(RecentFilesMenu::listFile()), (page + '\n' + saved + '\n' + style + '\n').toUtf8());
+
+    // A file that is gone: a message, no window, and off the list.
+    QVERIFY(QFile::remove(saved));
+    const int before = f.windows();
+    QStringList told;
+    {
+        ModalSteps steps({[&told](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                told << box->text();
+            modal->close();
+        }}, ModalSteps::Others::Dismiss);
+        entry(2)->trigger();
+        QCOMPARE(steps.remaining(), 0);
+    }
+    QCOMPARE(told, QStringList{QString::fromUtf8("Soubor %1 už neexistuje. Ze seznamu naposledy otevřených souborů byl odebrán.").arg(saved)});
+    QCOMPARE(f.windows(), before);
+    QCOMPARE(shown(), (QStringList{"&1 " + escapedPage, "&2 " + style, "-", "&Vymazat seznam"}));
+
+    // A listed file opens as the open dialog opens it: its full path as the caption, by its kind.
+    entry(2)->trigger();
+    QCOMPARE(f.windows(), before + 1);
+    QCOMPARE(f.documents().activeDocument()->windowTitle(), style);
+    QCOMPARE(f.panel(VelinorStatusBar::Language), QStringLiteral("Css"));
+    QCOMPARE(shown().first(), "&1 " + style);
+
+    menu->findChild<QAction *>(QStringLiteral("VymazatSeznam"))->trigger();
+    QCOMPARE(shown(), (QStringList{QString::fromUtf8("Žádné soubory (off)"), "-", "&Vymazat seznam (off)"}));
 }
 
 QTEST_MAIN(TestFiles)
