@@ -21,7 +21,7 @@ void JdiNaRadekClick(const CommandContext &context)
 {
     TGoToLineNumberForm form(context.parent);
     if (form.exec() == QDialog::Accepted && context.window)
-        context.document()->setCaretLine(form.lineNumber());
+        context.editor()->setCaretLine(form.lineNumber());
 }
 
 // The view switches: the window reports the change, and the main window's marks follow it.
@@ -56,7 +56,7 @@ void PismoClick(const CommandContext &context)
     if (confirmed) {
         choice = chosen;
         if (context.window)
-            context.document()->setEditorFont(chosen);
+            context.editor()->setEditorFont(chosen);
     }
     if (context.window)
         formOf(context)->ruler()->update();
@@ -69,7 +69,7 @@ void registerEditingCommands(CommandRegistry &registry)
     using Target = CommandRegistry::Target;
     auto onEditor = [&registry](const char *name, void (SyntaxEdit::*operation)()) {
         registry.add(QString::fromLatin1(name), Target::Document,
-                     [operation](const CommandContext &context) { (context.document()->*operation)(); });
+                     [operation](const CommandContext &context) { (context.editor()->*operation)(); });
     };
     onEditor("ZpetClick", &QsciScintilla::undo);
     onEditor("VpredClick", &QsciScintilla::redo);
@@ -77,12 +77,12 @@ void registerEditingCommands(CommandRegistry &registry)
     onEditor("KopirovatClick", &QsciScintilla::copy);
     onEditor("VlozitClick", &QsciScintilla::paste);
     registry.add(QStringLiteral("VybratvseClick"), Target::Document,
-                 [](const CommandContext &context) { context.document()->selectAll(); });
+                 [](const CommandContext &context) { context.editor()->selectAll(); });
     // Delete: the insertion primitive with nothing, which removes the selection as one undo step.
     // Without a selection the text, and its modified flag, stay as they are.
     registry.add(QStringLiteral("Smazat_PopUpMenuClick"), Target::Document, [](const CommandContext &context) {
-        if (context.document()->hasSelection())
-            context.document()->insert(QString());
+        if (context.editor()->hasSelection())
+            context.editor()->insert(QString());
     });
 
     registry.add(QStringLiteral("JdiNaRadekClick"), Target::Optional, &JdiNaRadekClick);

@@ -62,11 +62,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
         },
         this);
     // The main window's controls act on the active document.
-    m_commands.setContextSource([this] { return CommandContext{m_documents->activeDocument(), this, m_documents}; });
+    m_commands.setContextSource([this] { return CommandContext{m_documents->activeWindow(), this, m_documents}; });
     m_view.paletteTabMarks.assign(paletteLayout().size(), true);
     registerCommands();
     buildLayout();
-    connect(m_documents, &DocumentManager::activeDocumentChanged, this, &TMainForm::updateViewMarks);
+    connect(m_documents, &DocumentManager::activeWindowChanged, this, &TMainForm::updateViewMarks);
     FormCreate();
     qApp->installEventFilter(this); // the hints of dialogs, which are windows of their own
 }
@@ -277,7 +277,7 @@ void TMainForm::updateViewMarks()
         if (QAction *item = action(text(name)))
             item->setChecked(checked);
     };
-    if (auto *document = qobject_cast<TChildForm *>(m_documents->activeDocument())) {
+    if (auto *document = qobject_cast<TChildForm *>(m_documents->activeWindow())) {
         m_view.lineNumbers = document->lineNumbersShown();
         m_view.ruler = document->rulerShown();
         m_view.nonPrintable = document->nonPrintableShown();

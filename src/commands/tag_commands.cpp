@@ -71,7 +71,7 @@ void openTagHelp(const CommandContext &context)
 
 void insertTimeStamp(const CommandContext &context, TimeStamp stamp)
 {
-    apply(timeStampEdit(stamp, QLocale::system(), QDateTime::currentDateTime()), *context.document());
+    apply(timeStampEdit(stamp, QLocale::system(), QDateTime::currentDateTime()), *context.editor());
 }
 
 // "LOCAL" and "NAME": insert the link or anchor, remember the name, reload the list, clear the
@@ -82,8 +82,8 @@ void runLocalLink(const CommandContext &context, Edit (*linkEdit)(const QString 
     if (!field)
         return;
     const QString name = field->currentText();
-    if (SyntaxEdit *document = context.document())
-        apply(linkEdit(name), *document);
+    if (SyntaxEdit *editor = context.editor())
+        apply(linkEdit(name), *editor);
     if (!name.isEmpty()) {
         IniFile file(ProgramFolder::file(ProgramFile::LocalLinkFile));
         const QStringList names = rememberLinkName(file, name);
@@ -101,7 +101,7 @@ void registerTagCommands(CommandRegistry &registry)
     for (const DirectCommand &entry : directCommandCatalogue()) {
         const Edit *edit = &entry.edit;
         registry.add(QString::fromLatin1(entry.command), Target::Document,
-                     [edit](const CommandContext &context) { apply(*edit, *context.document()); });
+                     [edit](const CommandContext &context) { apply(*edit, *context.editor()); });
     }
 
     const std::pair<const char *, TimeStamp> stamps[] = {{"CasClick", TimeStamp::Time},

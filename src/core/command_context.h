@@ -16,8 +16,8 @@ struct CommandContext
     QWidget *parent = nullptr;
     DocumentManager *documents = nullptr;
 
-    // The target document's editor; none without a target.
-    SyntaxEdit *document() const;
+    // The target window's editor; none without a target.
+    SyntaxEdit *editor() const;
     // The target's editor for as long as the target window lives: for a dialog, which may outlive it.
     DocumentSource documentSource() const;
 };

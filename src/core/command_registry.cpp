@@ -15,7 +15,7 @@ DocumentSource CommandContext::documentSource() const
     return [target]() -> TextDocument * { return target ? target->editor() : nullptr; };
 }
 
-SyntaxEdit *CommandContext::document() const
+SyntaxEdit *CommandContext::editor() const
 {
     return window ? window->editor() : nullptr;
 }

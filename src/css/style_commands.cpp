@@ -21,7 +21,7 @@ void ToolButton_Styl_OwnCSSClick(const CommandContext &context)
 {
     const QString rule = emptyStyleRule(paletteEditText(context, QStringLiteral("Css_stylEdit")),
                                         paletteEditText(context, QStringLiteral("Css_IDEdit")));
-    apply(Edit().insert(rule), *context.document());
+    apply(Edit().insert(rule), *context.editor());
 }
 
 void EditorCSSstyl1Click(const CommandContext &context)

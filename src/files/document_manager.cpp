@@ -67,10 +67,10 @@ DocumentManager::DocumentManager(QMdiArea *area, WindowFactory makeWindow, QWidg
 {
     setObjectName(QStringLiteral("DocumentManager"));
     connect(m_area, &QMdiArea::subWindowActivated, this,
-            [this](QMdiSubWindow *window) { emit activeDocumentChanged(documentIn(window)); });
+            [this](QMdiSubWindow *window) { emit activeWindowChanged(documentIn(window)); });
 }
 
-DocumentWindow *DocumentManager::activeDocument() const
+DocumentWindow *DocumentManager::activeWindow() const
 {
     QMdiSubWindow *window = m_area->activeSubWindow();
     if (!window && !m_area->subWindowList().isEmpty())
@@ -80,7 +80,7 @@ DocumentWindow *DocumentManager::activeDocument() const
 
 SyntaxEdit *DocumentManager::activeEditor() const
 {
-    DocumentWindow *document = activeDocument();
+    DocumentWindow *document = activeWindow();
     return document ? document->editor() : nullptr;
 }
 

@@ -31,7 +31,7 @@ public:
     DocumentManager(QMdiArea *area, WindowFactory makeWindow, QWidget *dialogParent);
 
     // The active document window; none when no document is open.
-    DocumentWindow *activeDocument() const;
+    DocumentWindow *activeWindow() const;
     SyntaxEdit *activeEditor() const;
     QList<DocumentWindow *> documents() const;
     QMdiArea *area() const { return m_area; }
@@ -88,7 +88,7 @@ public:
     void showUnknownLanguage();
 
 signals:
-    void activeDocumentChanged(DocumentWindow *document); // none: nullptr
+    void activeWindowChanged(DocumentWindow *window); // none: nullptr
     // The caret, the text or the modified state of a document changed.
     void documentStatusChanged(DocumentWindow *document);
     // A document's text is about to change by an edit (not when it is loaded or set whole).

@@ -231,7 +231,7 @@ void TBrowser_Form::setDocumentAvailable(bool available)
     ToolButton_Aktualni->setEnabled(available);
 }
 
-void TBrowser_Form::activeDocumentChanged()
+void TBrowser_Form::activeWindowChanged()
 {
     if (m_followsDocument)
         m_refreshTimer->start();

@@ -25,7 +25,7 @@ public:
 
     QDialog *dialog() override { return this; }
     void setDocumentAvailable(bool available) override;
-    void activeDocumentChanged() override;
+    void activeWindowChanged() override;
 
     // Navigates to an address exactly as typed; an empty address shows an empty page.
     void navigate(const QString &address);

@@ -32,7 +32,7 @@ CreatePreviewWindow previewFactory(QString *error)
 // The active document's text and the file it is saved as (inside projekty/ until it has a path of its own).
 std::optional<PreviewDocument> activePage(const DocumentManager *documents)
 {
-    const DocumentWindow *document = documents ? documents->activeDocument() : nullptr;
+    const DocumentWindow *document = documents ? documents->activeWindow() : nullptr;
     if (!document)
         return std::nullopt;
     return PreviewDocument{document->editor()->text(),
@@ -44,15 +44,15 @@ void followDocuments(DocumentManager *documents, PreviewWindow *preview)
 {
     QDialog *window = preview->dialog(); // every connection ends with the window
     auto changed = [documents, preview] {
-        preview->setDocumentAvailable(documents->activeDocument() != nullptr);
-        preview->activeDocumentChanged();
+        preview->setDocumentAvailable(documents->activeWindow() != nullptr);
+        preview->activeWindowChanged();
     };
     // A closing document reports while it is being destroyed, and the frame picks the next active
     // one only afterwards: look again once that is done.
     auto changedLater = [window, changed] { QTimer::singleShot(0, window, changed); };
     QObject::connect(documents, &DocumentManager::documentStatusChanged, window, changed);
     QObject::connect(documents, &DocumentManager::documentSaved, window, changed);
-    QObject::connect(documents, &DocumentManager::activeDocumentChanged, window, changedLater);
+    QObject::connect(documents, &DocumentManager::activeWindowChanged, window, changedLater);
     QObject::connect(documents, &DocumentManager::documentClosed, window, changedLater);
     changed();
 }

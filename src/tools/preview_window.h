@@ -32,7 +32,7 @@ public:
     virtual void setDocumentAvailable(bool available) = 0;
     // The active document may have changed (typed, saved, another one activated): a document that is
     // being shown is shown again once the changes pause.
-    virtual void activeDocumentChanged() = 0;
+    virtual void activeWindowChanged() = 0;
 };
 
 // The library's one entry point, looked up by name.

@@ -266,7 +266,7 @@ void TestApp::firstStartWithoutSetupFolder()
     TChildForm *child = childForm(mainForm.documents().createDocument());
     QVERIFY(child);
     QCOMPARE(child->windowTitle(), QStringLiteral("Novy1.html"));
-    QCOMPARE(mainForm.documents().activeDocument(), child);
+    QCOMPARE(mainForm.documents().activeWindow(), child);
     QCOMPARE(panel(mainForm, VelinorStatusBar::Position), QStringLiteral("1/1 : 11/272"));
     QCOMPARE(panel(mainForm, VelinorStatusBar::State), QString::fromUtf8("NEZMĚNĚNO"));
     QVERIFY(!mainForm.statusPanels()->isPanelBold(VelinorStatusBar::State));
@@ -659,7 +659,7 @@ void TestApp::closeCheck()
 
     if (closes) {
         QTRY_VERIFY(mainForm.mdiArea()->subWindowList().isEmpty());
-        QCOMPARE(mainForm.documents().activeDocument(), nullptr);
+        QCOMPARE(mainForm.documents().activeWindow(), nullptr);
     } else {
         QCOMPARE(mainForm.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(child->editor()->text(), QStringLiteral("!ahoj\r\nsvete\r\n"));
@@ -680,7 +680,7 @@ void TestApp::closeCheck()
         QCOMPARE(steps.remaining(), 0);
         QCOMPARE(seen, expectedSeen);
         QVERIFY(mainForm.isVisible());
-        QCOMPARE(mainForm.documents().activeDocument(), child);
+        QCOMPARE(mainForm.documents().activeWindow(), child);
         QCOMPARE(child->editor()->text(), QStringLiteral("!ahoj\r\nsvete\r\n"));
     }
 }
@@ -1009,18 +1009,18 @@ void TestApp::viewSettingsAppliedWhenShown()
     // The mark shows the active document: switched on in a second window, off again back in the
     // first, and kept as it was once no document is open.
     TChildForm *second = childForm(mainForm.documents().createDocument());
-    QCOMPARE(mainForm.documents().activeDocument(), second);
+    QCOMPARE(mainForm.documents().activeWindow(), second);
     action->trigger();
     QVERIFY(action->isChecked());
     mainForm.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(child->parentWidget()));
-    QTRY_COMPARE(mainForm.documents().activeDocument(), child);
+    QTRY_COMPARE(mainForm.documents().activeWindow(), child);
     QVERIFY(!action->isChecked());
     mainForm.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(second->parentWidget()));
     QTRY_VERIFY(action->isChecked());
     for (TChildForm *window : {child, second})
         window->setCloseConfirmed();
     mainForm.mdiArea()->closeAllSubWindows();
-    QTRY_COMPARE(mainForm.documents().activeDocument(), static_cast<DocumentWindow *>(nullptr));
+    QTRY_COMPARE(mainForm.documents().activeWindow(), static_cast<DocumentWindow *>(nullptr));
     QVERIFY(action->isChecked());
 }
 

@@ -284,7 +284,7 @@ void TestCommands::popupActsOnItsOwnDocument()
     setMarked(*first->editor(), QStringLiteral("a|b"));
     DocumentWindow *second = m_shell->mainForm().documents().createDocument();
     setMarked(*second->editor(), QStringLiteral("c|d"));
-    QCOMPARE(m_shell->mainForm().documents().activeDocument(), second);
+    QCOMPARE(m_shell->mainForm().documents().activeWindow(), second);
 
     auto item = [](QWidget *document, const char *name) {
         return document->findChild<QAction *>(QString::fromLatin1(name));
@@ -646,8 +646,8 @@ void TestCommands::everyControl()
         QVERIFY(action->isEnabled());
         run();
         QCOMPARE(mainForm.mdiArea()->subWindowList().size(), 2);
-        QVERIFY(mainForm.documents().activeDocument() != child);
-        QCOMPARE(mainForm.documents().activeDocument()->windowTitle(), expected);
+        QVERIFY(mainForm.documents().activeWindow() != child);
+        QCOMPARE(mainForm.documents().activeWindow()->windowTitle(), expected);
         break;
     }
     case Outcome::Window: {
@@ -843,7 +843,7 @@ void TestCommands::exampleOpens()
     QVERIFY(action && action->isEnabled());
     for (int run = 1; run <= 2; ++run) {
         action->trigger();
-        DocumentWindow *example = mainForm.documents().activeDocument();
+        DocumentWindow *example = mainForm.documents().activeWindow();
         QVERIFY(example && example != earlier);
         QCOMPARE(example->windowTitle(), QFileInfo(file).fileName());
         QVERIFY(example->parentWidget()->isMaximized());

@@ -174,7 +174,7 @@ void TestFiles::openChoosesHighlighterFromPath()
     Fixture f;
     QVERIFY(writeFile(f.path(name), "a {}\r\nb\r\n"));
     f.files->openFile(f.path(name));
-    DocumentWindow *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeWindow();
     QVERIFY(child);
     QCOMPARE(child->windowTitle(), f.path(name));
     QCOMPARE(int(child->editor()->highlighter()), highlighter);
@@ -211,7 +211,7 @@ void TestFiles::newThenSaveWritesTheTemplate()
 {
     Fixture f;
     f.files->NewClick();
-    DocumentWindow *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeWindow();
     QCOMPARE(child->windowTitle(), QStringLiteral("Novy2.html"));
     QVERIFY(!child->editor()->isModified());
     QCOMPARE(child->editor()->caret(), (TextPosition{11, 8}));
@@ -246,7 +246,7 @@ void TestFiles::saveAsWritesExactlyThePathTyped()
     QCOMPARE(suggested, QStringLiteral("Novy1.html")); // the caption goes into the name field
     QVERIFY(readFile(target).startsWith("<!DOCTYPE HTML PUBLIC"));
     QCOMPARE(QDir(f.folder.path()).entryList(QStringList{QStringLiteral("x*")}, QDir::Files), QStringList{"x"});
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy1.html"));
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy1.html"));
 }
 
 void TestFiles::fileDialogsKeepTheFilterWhenCancelled_data()
@@ -316,15 +316,15 @@ void TestFiles::counterIsSharedByAllNewDocuments()
 {
     Fixture f;
     f.files->createNewDocument(5); // PHP
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy2.php"));
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy2.php"));
     f.files->NewClick();
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy3.html"));
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy3.html"));
     f.files->SablonaXMLClick();
     f.files->SablonaXMLClick();
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy5.xml"));
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy5.xml"));
     QCOMPARE(f.mainForm->documents().activeEditor()->lines(), QStringList{xmlTemplate()});
     f.files->SablonaHTMLClick();
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy6.html"));
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy6.html"));
     QVERIFY(f.mainForm->documents().activeEditor()->isModified());
 
     onNextModal([](QWidget *modal) {
@@ -338,7 +338,7 @@ void TestFiles::counterIsSharedByAllNewDocuments()
         ok->click();
     });
     f.files->NoveClick();
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy7.sql"));
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy7.sql"));
     QCOMPARE(f.mainForm->documents().activeEditor()->lineCount(), 0);
     QTRY_COMPARE(f.panel(VelinorStatusBar::Position), QStringLiteral("1/1 : 0/0"));
     QCOMPARE(f.panel(VelinorStatusBar::Language), QStringLiteral("SQL"));
@@ -377,7 +377,7 @@ void TestFiles::newDocumentKinds()
     QFETCH(int, highlighter);
     Fixture f;
     f.files->createNewDocument(kind);
-    DocumentWindow *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeWindow();
     SyntaxEdit *editor = child->editor();
     QCOMPARE(child->windowTitle(), caption);
     QCOMPARE(editor->line(0), firstLine);
@@ -419,7 +419,7 @@ void TestFiles::dialogOkWithoutSelectionStaysOpen()
     QVERIFY(stayedOpen);
     QCOMPARE(f.windows(), 1);
     f.files->NewClick();
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy2.html")); // counter unchanged
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy2.html")); // counter unchanged
 }
 
 void TestFiles::unreadableFileOpensNothing()
@@ -434,7 +434,7 @@ void TestFiles::unreadableFileOpensNothing()
     }
     // No window is left under the file's name (a later save would overwrite the real file).
     QTRY_COMPARE(f.windows(), 1);
-    QCOMPARE(f.mainForm->documents().activeDocument()->windowTitle(), QStringLiteral("Novy1.html"));
+    QCOMPARE(f.mainForm->documents().activeWindow()->windowTitle(), QStringLiteral("Novy1.html"));
 }
 
 void TestFiles::failedSaveKeepsWindowAndOldFile()
@@ -490,7 +490,7 @@ void TestFiles::captionsStayInsideProjects()
     QVERIFY(QDir(f.folder.path()).mkpath(QStringLiteral("wgal")));
     QVERIFY(writeFile(f.path(QStringLiteral("wgal/default.css")), "the program's own"));
     const QStringList before = QDir(f.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    DocumentWindow *document = f.documents().activeDocument();
+    DocumentWindow *document = f.documents().activeWindow();
     document->setWindowTitle(caption);
     document->editor()->insert(QStringLiteral("<p>napsano</p>"));
 
@@ -523,7 +523,7 @@ void TestFiles::errorReportWrapsALongName()
 {
     Fixture f;
     const QString caption = QStringLiteral("../") + QString(400, QLatin1Char('n')) + QStringLiteral(".html");
-    f.documents().activeDocument()->setWindowTitle(caption);
+    f.documents().activeWindow()->setWindowTitle(caption);
     bool shownWhole = false;
     QString why;
     onNextModal([&](QWidget *modal) {
@@ -605,7 +605,7 @@ void TestFiles::openedDocumentsUndoAndAsk()
     case Road::FilePanel: f.files->FileListBoxDblClick(path); break;
     case Road::Example: f.mainForm->commands().run(QStringLiteral("Ak_CasClick")); break;
     }
-    DocumentWindow *child = f.mainForm->documents().activeDocument();
+    DocumentWindow *child = f.mainForm->documents().activeWindow();
     QVERIFY(child);
     QCOMPARE(f.windows(), 2);
     SyntaxEdit *editor = child->editor();
@@ -856,7 +856,7 @@ void TestFiles::recentFilesMenu()
 
     f.files->openFile(page);
     f.files->FileListBoxDblClick(style);
-    QVERIFY(f.documents().writeDocument(f.documents().activeDocument(), saved));
+    QVERIFY(f.documents().writeDocument(f.documents().activeWindow(), saved));
     f.files->openFile(page); // again: moves up, listed once
     QString escapedPage = page;
     escapedPage.replace('&', "&&");
@@ -883,7 +883,7 @@ void TestFiles::recentFilesMenu()
     // A listed file opens as the open dialog opens it: its full path as the caption, by its kind.
     entry(2)->trigger();
     QCOMPARE(f.windows(), before + 1);
-    QCOMPARE(f.documents().activeDocument()->windowTitle(), style);
+    QCOMPARE(f.documents().activeWindow()->windowTitle(), style);
     QCOMPARE(f.panel(VelinorStatusBar::Language), QStringLiteral("Css"));
     QCOMPARE(shown().first(), "&1 " + style);
 

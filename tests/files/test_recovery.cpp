@@ -535,7 +535,7 @@ void TestRecovery::aRestoredCaptionLeadingOutsideIsNotSaved()
     auto removeOutside = qScopeGuard([outside] { QFile::remove(outside); });
     leaveCopies(f.root.path(), {copyOf(QStringLiteral("../../") + name, "<p>ven</p>", 1)});
     f.keeper->restore(OrphanedCopies::find(f.root.path()));
-    DocumentWindow *restored = f.documents().activeDocument();
+    DocumentWindow *restored = f.documents().activeWindow();
     QCOMPARE(restored->windowTitle(), QStringLiteral("../../") + name);
 
     ModalSteps answers({}, ModalSteps::Others::Dismiss);

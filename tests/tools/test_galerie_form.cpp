@@ -253,7 +253,7 @@ void TestGalerieForm::editStylesheet()
     QCOMPARE(steps.remaining(), 0);
     QCOMPARE(steps.seen(), QStringList{"TGalerie_Form"});
 
-    DocumentWindow *opened = documents.activeDocument();
+    DocumentWindow *opened = documents.activeWindow();
     QCOMPARE(documents.documents().size(), 2);
     QCOMPARE(opened->windowTitle(), QStringLiteral("default.css"));
     QCOMPARE(opened->editor()->text(), QStringLiteral(".nazev { color: red; }\r\n"));

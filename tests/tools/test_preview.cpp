@@ -232,8 +232,8 @@ void TestPreview::currentDocumentShowsUnsavedTextAndFollowsIt()
 
     // Changes arrive in bursts; the page follows once they pause.
     document.text = QStringLiteral("<p id=\"t\">upraveno</p>");
-    form.activeDocumentChanged();
-    form.activeDocumentChanged();
+    form.activeWindowChanged();
+    form.activeWindowChanged();
     QVERIFY(form.refreshPending()); // shown once the changes pause, not at each one
     QVERIFY(loaded.wait(20000));
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("upraveno"));
@@ -244,7 +244,7 @@ void TestPreview::currentDocumentShowsUnsavedTextAndFollowsIt()
 
     // A page of several megabytes is shown whole.
     document.text = QStringLiteral("<!-- ") + QStringLiteral("výplň ").repeated(500000) + QStringLiteral("--><p id=\"t\">konec</p>");
-    form.activeDocumentChanged();
+    form.activeWindowChanged();
     QVERIFY(loaded.wait(20000));
     QVERIFY(loaded.last().first().toBool());
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("konec"));
@@ -269,7 +269,7 @@ void TestPreview::goingBackToTheDocumentFollowsItAgain()
     QVERIFY(loaded.wait(20000));
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("první"));
     document.text = QStringLiteral("<p id=\"t\">mezitím</p>");
-    form.activeDocumentChanged();
+    form.activeWindowChanged();
     QVERIFY(!form.refreshPending()); // nothing is due to be shown
     QCOMPARE(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(), QStringLiteral("první"));
 
@@ -279,7 +279,7 @@ void TestPreview::goingBackToTheDocumentFollowsItAgain()
     QTRY_COMPARE_WITH_TIMEOUT(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(),
                               QStringLiteral("mezitím"), 20000);
     document.text = QStringLiteral("<p id=\"t\">znovu</p>");
-    form.activeDocumentChanged();
+    form.activeWindowChanged();
     QTRY_COMPARE_WITH_TIMEOUT(evaluate(&form, QStringLiteral("document.getElementById('t').textContent")).toString(),
                               QStringLiteral("znovu"), 20000);
 }
