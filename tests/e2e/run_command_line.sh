@@ -56,18 +56,19 @@ xdotool windowminimize --sync "$main"
 second_start() { # files...; the second process must end by itself, with success
   QT_QPA_PLATFORM=xcb "$work/velinor" "$@" &
   local second=$! status=0
-  for _ in $(seq 1 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.05; done
+  timeout 5 tail --pid="$second" -f /dev/null || true # waits for the process to end, at most 5 s
   kill -0 "$second" 2>/dev/null && { kill "$second"; fail "the second start of velinor $* did not end"; }
   wait "$second" || status=$?
   (( status == 0 )) || fail "the second start of velinor $* ended with status $status"
 }
+# Waits until the main window's state no longer holds "hidden" (xprop -spy reports each change).
+shown_again() {
+  grep -q -m 1 -v _NET_WM_STATE_HIDDEN < <(timeout 5 xprop -spy -id "$main" _NET_WM_STATE) || true
+}
 second_start styl.css
 wait_for_window "^Velinor 1.0.*\[$work/web/styl.css\]" 20 >/dev/null || fail "the handed-over file did not open"
 kill -0 "$pid" || fail "the first program ended"
-for _ in $(seq 1 100); do
-  xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN || break
-  sleep 0.05
-done
+shown_again # the main window leaves its minimised state, or 5 s pass
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN && fail "the main window stayed minimised"
 [[ "$(xdotool getactivewindow)" == "$main" ]] || fail "the main window is not active after the hand-over"
 import -window root "$shot"
@@ -75,10 +76,7 @@ import -window root "$shot"
 # Without files a second start only brings the window forward.
 xdotool windowminimize --sync "$main"
 second_start
-for _ in $(seq 1 100); do
-  xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN || break
-  sleep 0.05
-done
+shown_again # the main window leaves its minimised state, or 5 s pass
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN && fail "a start without files left the window minimised"
 
 # A crashed program leaves its socket behind; the next start takes it over and runs itself.
