@@ -12,7 +12,7 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench install deb screenshots test-sanitize fuzz clean
+.PHONY: all deps build run test test-wayland bench install deb screenshots test-sanitize fuzz clean
 
 all: build
 
@@ -29,7 +29,11 @@ run: build
 	@bash scripts/run-velinor.sh $(BUILD_DIR)/velinor
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE wayland
+
+# The eyedropper on a real headless Wayland desktop with the real screenshot portal.
+test-wayland: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -L wayland
 
 bench: build
 	@bash scripts/run-benchmarks.sh $(BUILD_DIR)
